@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Every test: installs what is missing, builds the native configuration (plain and with AddressSanitizer and
+# UndefinedBehaviorSanitizer) and the Windows cross build, and runs all their tests (the Windows ones under Wine
+# in a virtual display).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+bash scripts/setup.sh
+jobs=$(nproc)
+
+configure() { # build-dir, extra cmake arguments...
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+}
+
+echo "== native"
+configure build/native
+cmake --build build/native -j "$jobs"
+ctest --test-dir build/native --output-on-failure -j "$jobs"
+
+echo "== native with sanitizers"
+configure build/asan -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+cmake --build build/asan -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir build/asan --output-on-failure -j "$jobs" -LE no-sanitizer
+
+echo "== windows (cross build, run under Wine)"
+configure build/win64 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake"
+cmake --build build/win64 -j "$jobs"
+source scripts/wine-env.sh
+xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir build/win64 --output-on-failure
