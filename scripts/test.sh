@@ -25,6 +25,12 @@ cmake --build build/asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build/asan --output-on-failure -j "$jobs" -LE no-sanitizer
 
+echo "== fuzz targets (clang, libFuzzer, bounded runs)"
+configure build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DNAMER_FUZZ_ONLY=ON \
+    -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all"
+cmake --build build/fuzz -j "$jobs"
+ctest --test-dir build/fuzz --output-on-failure -L fuzz -j "$jobs"
+
 echo "== windows (cross build, run under Wine)"
 configure build/win64 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake"
 cmake --build build/win64 -j "$jobs"
