@@ -341,6 +341,7 @@ protected:
                 ws.set_cell(WindowId::ResultWindow, list, row, 1, gbk_from_utf8(name));
                 rows.push_back(row);
             }
+            ws.set_cell(WindowId::ResultWindow, list, 0, 2, gbk_from_utf8("wáng xiǎo míng "));
         });
         on(names::row_meaning_lookup, [this] {
             WindowServices& ws = driver->services();
@@ -359,6 +360,7 @@ TEST_F(ResultList, CellsReadBackAsWrittenAndEmptyOutsideTheRows) {
     EXPECT_EQ(ws.first_selected_row(WindowId::ResultWindow, list), -1);
     EXPECT_EQ(ws.cell_text(WindowId::ResultWindow, list, 0, 0), "1");
     EXPECT_EQ(ws.cell_text(WindowId::ResultWindow, list, 1, 1), gbk_from_utf8("王晓红"));
+    EXPECT_EQ(ws.cell_text(WindowId::ResultWindow, list, 0, 2), gbk_from_utf8("wáng xiǎo míng ")); // pinyin letters
     EXPECT_EQ(ws.cell_text(WindowId::ResultWindow, list, 1, 2), "");
     ws.set_cell(WindowId::ResultWindow, list, 1, 2, "wang xiao hong");
     EXPECT_EQ(ws.cell_text(WindowId::ResultWindow, list, 1, 2), "wang xiao hong");
