@@ -36,7 +36,7 @@ Text escape_request_target(const Text& name) {
     Text out;
     out.reserve(name.size());
     for (unsigned char byte : name) {
-        if (byte != 0 && !unsafe_in_target(byte))
+        if (!unsafe_in_target(byte))
             out += static_cast<char>(byte);
         else
             append_escape(out, byte);
