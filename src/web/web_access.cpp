@@ -1,5 +1,6 @@
 #include "web/web_access.h"
 
+#include <atomic>
 #include <memory>
 
 #include "platform/platform.h"
@@ -12,6 +13,8 @@ const Text timeout_reply = "\xB3\xAC\xCA\xB1\xB7\xB5\xBB\xD8\xA3\xAC\xC4\xE3\xBF
                            "\xD6\xD0\xB5\xC4\xB3\xAC\xCA\xB1\xD6\xB5\xC9\xE8\xD6\xC3\xB3\xA4\xD2\xBB\xD0\xA9\xA1\xA3";
 
 namespace {
+
+std::atomic<int> workers_running{0};
 
 const Text redirects_allowed = "\xD5\xE6"; // 真
 const Text full_width_space = "\xA1\xA1";  // 　
@@ -34,6 +37,8 @@ RequestSlots fill_slots(const WebRequest& request) {
 
 } // namespace
 
+int web_workers_running() { return workers_running; }
+
 bool is_blank_url(const Text& url) {
     for (std::size_t i = 0; i < url.size();) {
         if (url[i] == ' ')
@@ -54,11 +59,15 @@ Bytes web_access_within(const WebRequest& request, std::uint32_t limit_ms) {
 
     auto job = std::make_shared<WorkerJob>(api);
     job->handed_over = fill_slots(request);
+    ++workers_running;
     std::unique_ptr<Worker> worker = tasks.start_worker([job, &api] {
         RequestSlots own = job->handed_over;
         perform_http_exchange(own, api, &job->handles);
         job->handed_over = std::move(own);
+        --workers_running;
     });
+    if (!worker)
+        --workers_running;
     const std::uint32_t started = tasks.uptime_ms();
 
     WaitResult result;

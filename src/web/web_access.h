@@ -26,6 +26,9 @@ Bytes web_access(const WebRequest& request);
 // The same with another time limit (for tests of the wait).
 Bytes web_access_within(const WebRequest& request, std::uint32_t limit_ms);
 
+// Workers whose exchange has not returned yet, abandoned ones included.
+int web_workers_running();
+
 // True when the URL holds nothing but half-width (0x20) and full-width (0xA1 0xA1) spaces.
 bool is_blank_url(const Text& url);
 
