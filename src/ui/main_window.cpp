@@ -123,15 +123,15 @@ WindowDefinition main_window_definition() {
     // Changing the page, typing and checking option buttons run no program code; a press on the frame
     // 分组框2 is bound to an empty handler, so nothing is bound for it.
     w.bindings = {
-        {"", Event::Created, handler_names::skin_main_window},
-        {"", Event::CanBeClosed, handler_names::end_on_main_close},
-        {"", Event::WillBeDestroyed, handler_names::open_promotion_pages},
-        {"按钮_免费起名", Event::Clicked, handler_names::query_free_naming},
-        {"按钮_叠字起名", Event::Clicked, handler_names::query_reduplicated},
-        {"按钮_五行起名", Event::Clicked, handler_names::query_five_elements},
-        {"按钮_小名起名", Event::Clicked, handler_names::query_nickname},
-        {"按钮_小说姓名", Event::Clicked, handler_names::query_novel_names},
-        {"按钮_查看解释", Event::Clicked, handler_names::query_meaning},
+        {"", WindowEvent::Created, handler_names::skin_main_window},
+        {"", WindowEvent::CanBeClosed, handler_names::end_on_main_close},
+        {"", WindowEvent::WillBeDestroyed, handler_names::open_promotion_pages},
+        {"按钮_免费起名", WindowEvent::Clicked, handler_names::query_free_naming},
+        {"按钮_叠字起名", WindowEvent::Clicked, handler_names::query_reduplicated},
+        {"按钮_五行起名", WindowEvent::Clicked, handler_names::query_five_elements},
+        {"按钮_小名起名", WindowEvent::Clicked, handler_names::query_nickname},
+        {"按钮_小说姓名", WindowEvent::Clicked, handler_names::query_novel_names},
+        {"按钮_查看解释", WindowEvent::Clicked, handler_names::query_meaning},
     };
     return w;
 }

@@ -17,8 +17,8 @@ WindowDefinition meaning_window_definition() {
     // The frame is drawn around the box; the box is not its child.
     w.controls = {box, group_box("分组框1", on_window(), {7, 7, 304, 225})};
     w.bindings = {
-        {"", Event::Created, handler_names::fill_meaning_text},
-        {"", Event::CanBeClosed, handler_names::back_from_meaning},
+        {"", WindowEvent::Created, handler_names::fill_meaning_text},
+        {"", WindowEvent::CanBeClosed, handler_names::back_from_meaning},
     };
     return w;
 }

@@ -18,9 +18,9 @@ WindowDefinition result_window_definition() {
         group_box("分组框1", on_window(), {8, 10, 304, 224}),
     };
     w.bindings = {
-        {"", Event::Created, handler_names::fill_result_list},
-        {"", Event::CanBeClosed, handler_names::back_from_results},
-        {control_names::result_list, Event::DoubleClicked, handler_names::row_meaning_lookup},
+        {"", WindowEvent::Created, handler_names::fill_result_list},
+        {"", WindowEvent::CanBeClosed, handler_names::back_from_results},
+        {control_names::result_list, WindowEvent::DoubleClicked, handler_names::row_meaning_lookup},
     };
     return w;
 }

@@ -9,7 +9,7 @@ const ControlDefinition* WindowDefinition::find(const ControlName& name) const {
     return nullptr;
 }
 
-std::string WindowDefinition::handler_for(const ControlName& source, Event event) const {
+std::string WindowDefinition::handler_for(const ControlName& source, WindowEvent event) const {
     for (const EventBinding& b : bindings)
         if (b.source == source && b.event == event)
             return b.handler;

@@ -10,7 +10,7 @@ namespace namer {
 enum class ControlKind { EditBox, OptionButton, PushButton, Label, GroupBox, TabControl, Hyperlink, ListView };
 
 // Events a definition can bind to a handler. The first three belong to the window, the others to a control.
-enum class Event { Created, CanBeClosed, WillBeDestroyed, Clicked, DoubleClicked };
+enum class WindowEvent { Created, CanBeClosed, WillBeDestroyed, Clicked, DoubleClicked };
 
 // In pixels: left and top relative to the container, then the size.
 struct ControlRect {
@@ -50,7 +50,7 @@ struct ControlDefinition {
 
 struct EventBinding {
     ControlName source; // empty: the window
-    Event event = Event::Created;
+    WindowEvent event = WindowEvent::Created;
     std::string handler; // a name of the handler table
 };
 
@@ -77,7 +77,7 @@ struct WindowDefinition {
     // Null when the window has no control of that name.
     const ControlDefinition* find(const ControlName& name) const;
     // The handler name bound to an event, empty when none is.
-    std::string handler_for(const ControlName& source, Event event) const;
+    std::string handler_for(const ControlName& source, WindowEvent event) const;
     // The tab control whose page a control lies on (through its group box), with that page; null when the
     // control is not on a page.
     const ControlDefinition* page_owner(const ControlDefinition& control, int* page) const;

@@ -38,18 +38,18 @@ FakeWindows::List* FakeWindows::list(WindowId id, const ControlName& name) {
     return &window(id).lists[name];
 }
 
-void FakeWindows::run_event(WindowId id, const ControlName& source, Event event) {
+void FakeWindows::run_event(WindowId id, const ControlName& source, WindowEvent event) {
     std::map<WindowId, std::function<void()>>* hooks = nullptr;
-    if (source.empty() && event == Event::Created)
+    if (source.empty() && event == WindowEvent::Created)
         hooks = &on_created;
-    else if (source.empty() && event == Event::CanBeClosed)
+    else if (source.empty() && event == WindowEvent::CanBeClosed)
         hooks = &on_can_close;
-    else if (source.empty() && event == Event::WillBeDestroyed)
+    else if (source.empty() && event == WindowEvent::WillBeDestroyed)
         hooks = &on_destroyed;
     if (hooks) {
         if (auto it = hooks->find(id); it != hooks->end() && it->second) {
             auto hook = it->second; // a copy: the handler may replace it
-            if (event == Event::Created)
+            if (event == WindowEvent::Created)
                 log.push_back("created " + name(id));
             hook();
             return;
@@ -58,7 +58,7 @@ void FakeWindows::run_event(WindowId id, const ControlName& source, Event event)
     const std::string handler = definition(id).handler_for(source, event);
     if (!handlers.is_bound(handler))
         return;
-    if (event == Event::Created)
+    if (event == WindowEvent::Created)
         log.push_back("created " + name(id));
     handlers.run(handler);
 }
@@ -153,7 +153,7 @@ void FakeWindows::open_window(WindowId id) {
     if (auto it = initial_state.find(id); it != initial_state.end() && it->second)
         it->second(window(id));
     const int instance = generation_[id];
-    run_event(id, "", Event::Created);
+    run_event(id, "", WindowEvent::Created);
     if (generation_[id] != instance || !window(id).open)
         return; // the created handler had the window destroyed or built anew
     window(id).shown = true;
@@ -175,7 +175,7 @@ bool FakeWindows::is_destruction_pending(WindowId id) {
 void FakeWindows::destroy_now(WindowId id) {
     window(id).pending = false;
     const int instance = generation_[id];
-    run_event(id, "", Event::WillBeDestroyed);
+    run_event(id, "", WindowEvent::WillBeDestroyed);
     // The handler may itself have replaced the window; only the instance being destroyed goes.
     if (generation_[id] != instance || !window(id).open)
         return;
@@ -193,7 +193,7 @@ void FakeWindows::close(WindowId id) {
             bool& flag;
             ~Closing() { flag = false; }
         } closing{closing_[id] = true};
-        run_event(id, "", Event::CanBeClosed);
+        run_event(id, "", WindowEvent::CanBeClosed);
     }
     if (window(id).open && generation_[id] == instance)
         destroy_now(id);
@@ -206,7 +206,7 @@ void FakeWindows::click(WindowId id, const ControlName& name) {
     if (!c || !is_visible(id, name))
         return;
     if (c->kind == ControlKind::PushButton) {
-        run_event(id, name, Event::Clicked);
+        run_event(id, name, WindowEvent::Clicked);
     } else if (c->kind == ControlKind::OptionButton) {
         for (const ControlDefinition& other : definition(id).controls)
             if (other.kind == ControlKind::OptionButton && other.container == c->container)
@@ -230,7 +230,7 @@ void FakeWindows::double_click(WindowId id, const ControlName& name, int row) {
     if (!l)
         return;
     l->selected = row >= 0 && static_cast<std::size_t>(row) < l->rows.size() ? row : -1;
-    run_event(id, name, Event::DoubleClicked);
+    run_event(id, name, WindowEvent::DoubleClicked);
 }
 
 bool FakeWindows::is_visible(WindowId id, const ControlName& name) {

@@ -100,7 +100,7 @@ public:
     void set_control_skin(int style) override;
 
 private:
-    void run_event(WindowId id, const ControlName& source, Event event);
+    void run_event(WindowId id, const ControlName& source, WindowEvent event);
     void destroy_now(WindowId id);
     void run_exit_routine();
     bool any_open();

@@ -23,7 +23,7 @@ LRESULT CALLBACK list_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam
     LiveWindow* window = toolkit ? toolkit->live_window(GetAncestor(hwnd, GA_ROOT)) : nullptr;
     const int index = window ? window->index_of(hwnd) : -1;
     if (index >= 0)
-        toolkit->raise(*window, window->control_definition(index).name, Event::DoubleClicked);
+        toolkit->raise(*window, window->control_definition(index).name, WindowEvent::DoubleClicked);
     return result;
 }
 

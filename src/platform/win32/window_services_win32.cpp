@@ -126,7 +126,7 @@ LRESULT Win32WindowServices::handle_message(LiveWindow& window, UINT message, WP
             break;
         const ControlDefinition& c = window.control_definition(index);
         if (c.kind == ControlKind::PushButton)
-            raise(window, c.name, Event::Clicked);
+            raise(window, c.name, WindowEvent::Clicked);
         else if (c.kind == ControlKind::OptionButton)
             check_option(window, index);
         return 0;
@@ -243,7 +243,7 @@ HWND Win32WindowServices::control_of_kind(WindowId id, const ControlName& name, 
     return c && c->kind == kind ? window->control(name) : nullptr;
 }
 
-void Win32WindowServices::raise(LiveWindow& window, const ControlName& source, Event event) {
+void Win32WindowServices::raise(LiveWindow& window, const ControlName& source, WindowEvent event) {
     auto keep = shared(window.hwnd); // the handler may destroy the window
     const std::string handler = window.definition->handler_for(source, event);
     if (!handler.empty())
@@ -461,7 +461,7 @@ void Win32WindowServices::open_window(WindowId id) {
         end_loop_if_no_window();
         return;
     }
-    raise(*window, "", Event::Created); // still invisible
+    raise(*window, "", WindowEvent::Created); // still invisible
     if (!window->hwnd)
         return;
     ShowWindow(window->hwnd, SW_SHOW);
@@ -482,7 +482,7 @@ void Win32WindowServices::destroy_now(const std::shared_ptr<LiveWindow>& window)
         return;
     window->pending = false;
     if (!window->quiet)
-        raise(*window, "", Event::WillBeDestroyed);
+        raise(*window, "", WindowEvent::WillBeDestroyed);
     if (window->hwnd == hwnd) // unless the handler had it destroyed already
         DestroyWindow(hwnd);
 }
@@ -492,7 +492,7 @@ void Win32WindowServices::close(const std::shared_ptr<LiveWindow>& window) {
         return; // a second close while the can-be-closed handler runs (it may wait for a request)
     HWND hwnd = window->hwnd;
     window->closing = true;
-    raise(*window, "", Event::CanBeClosed);
+    raise(*window, "", WindowEvent::CanBeClosed);
     window->closing = false;
     if (window->hwnd == hwnd)
         destroy_now(window);

@@ -55,7 +55,7 @@ public:
     // Shows the controls of a tab control's page and hides those of its other pages, as a choice of the user.
     void show_page(LiveWindow& window, int tab_index, int page);
     // Runs the handler the definition binds to an event of the window or of one of its controls.
-    void raise(LiveWindow& window, const ControlName& source, Event event);
+    void raise(LiveWindow& window, const ControlName& source, WindowEvent event);
 
 private:
     friend LRESULT CALLBACK toolkit_window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);

@@ -18,8 +18,8 @@ const std::set<std::string> known_handlers = {
     handler_names::query_novel_names,  handler_names::query_meaning,
 };
 
-bool is_window_event(Event e) {
-    return e == Event::Created || e == Event::CanBeClosed || e == Event::WillBeDestroyed;
+bool is_window_event(WindowEvent e) {
+    return e == WindowEvent::Created || e == WindowEvent::CanBeClosed || e == WindowEvent::WillBeDestroyed;
 }
 
 // What the toolkits rely on in every definition: unique names, containers before their contents, option buttons
@@ -66,7 +66,7 @@ TEST(WindowDefinitions, KeepTheRulesTheToolkitsRelyOn) {
         for (const auto& [group, checked] : checked_in_group)
             EXPECT_EQ(checked, 1) << group;
 
-        std::set<std::pair<ControlName, Event>> bound;
+        std::set<std::pair<ControlName, WindowEvent>> bound;
         for (const EventBinding& b : w.bindings) {
             SCOPED_TRACE(b.source + " " + b.handler);
             EXPECT_TRUE(bound.insert({b.source, b.event}).second) << "event bound twice";
@@ -77,8 +77,8 @@ TEST(WindowDefinitions, KeepTheRulesTheToolkitsRelyOn) {
             }
             const ControlDefinition* c = w.find(b.source);
             ASSERT_NE(c, nullptr);
-            EXPECT_EQ(b.event == Event::Clicked, c->kind == ControlKind::PushButton);
-            EXPECT_EQ(b.event == Event::DoubleClicked, c->kind == ControlKind::ListView);
+            EXPECT_EQ(b.event == WindowEvent::Clicked, c->kind == ControlKind::PushButton);
+            EXPECT_EQ(b.event == WindowEvent::DoubleClicked, c->kind == ControlKind::ListView);
         }
     }
 }
@@ -117,22 +117,22 @@ TEST(WindowDefinitions, WindowsHaveTheirCaptionsAndOuterSizes) {
 }
 
 TEST(WindowDefinitions, BindExactlyTheHandlersOfEachWindow) {
-    using Binding = std::tuple<WindowId, ControlName, Event, std::string>;
+    using Binding = std::tuple<WindowId, ControlName, WindowEvent, std::string>;
     const std::set<Binding> expected = {
-        {WindowId::MainWindow, "", Event::Created, "skin_main_window"},
-        {WindowId::MainWindow, "", Event::CanBeClosed, "end_on_main_close"},
-        {WindowId::MainWindow, "", Event::WillBeDestroyed, "open_promotion_pages"},
-        {WindowId::MainWindow, "按钮_免费起名", Event::Clicked, "query_free_naming"},
-        {WindowId::MainWindow, "按钮_叠字起名", Event::Clicked, "query_reduplicated"},
-        {WindowId::MainWindow, "按钮_五行起名", Event::Clicked, "query_five_elements"},
-        {WindowId::MainWindow, "按钮_小名起名", Event::Clicked, "query_nickname"},
-        {WindowId::MainWindow, "按钮_小说姓名", Event::Clicked, "query_novel_names"},
-        {WindowId::MainWindow, "按钮_查看解释", Event::Clicked, "query_meaning"},
-        {WindowId::ResultWindow, "", Event::Created, "fill_result_list"},
-        {WindowId::ResultWindow, "", Event::CanBeClosed, "back_from_results"},
-        {WindowId::ResultWindow, "超级列表框1", Event::DoubleClicked, "row_meaning_lookup"},
-        {WindowId::MeaningWindow, "", Event::Created, "fill_meaning_text"},
-        {WindowId::MeaningWindow, "", Event::CanBeClosed, "back_from_meaning"},
+        {WindowId::MainWindow, "", WindowEvent::Created, "skin_main_window"},
+        {WindowId::MainWindow, "", WindowEvent::CanBeClosed, "end_on_main_close"},
+        {WindowId::MainWindow, "", WindowEvent::WillBeDestroyed, "open_promotion_pages"},
+        {WindowId::MainWindow, "按钮_免费起名", WindowEvent::Clicked, "query_free_naming"},
+        {WindowId::MainWindow, "按钮_叠字起名", WindowEvent::Clicked, "query_reduplicated"},
+        {WindowId::MainWindow, "按钮_五行起名", WindowEvent::Clicked, "query_five_elements"},
+        {WindowId::MainWindow, "按钮_小名起名", WindowEvent::Clicked, "query_nickname"},
+        {WindowId::MainWindow, "按钮_小说姓名", WindowEvent::Clicked, "query_novel_names"},
+        {WindowId::MainWindow, "按钮_查看解释", WindowEvent::Clicked, "query_meaning"},
+        {WindowId::ResultWindow, "", WindowEvent::Created, "fill_result_list"},
+        {WindowId::ResultWindow, "", WindowEvent::CanBeClosed, "back_from_results"},
+        {WindowId::ResultWindow, "超级列表框1", WindowEvent::DoubleClicked, "row_meaning_lookup"},
+        {WindowId::MeaningWindow, "", WindowEvent::Created, "fill_meaning_text"},
+        {WindowId::MeaningWindow, "", WindowEvent::CanBeClosed, "back_from_meaning"},
     };
     std::set<Binding> actual;
     for (const WindowDefinition& w : window_definitions())
@@ -160,7 +160,7 @@ TEST(WindowDefinitions, FindThePageAControlLiesOn) {
         }
     }
     EXPECT_EQ(w.find("不存在"), nullptr);
-    EXPECT_EQ(w.handler_for("按钮_免费起名", Event::DoubleClicked), "");
+    EXPECT_EQ(w.handler_for("按钮_免费起名", WindowEvent::DoubleClicked), "");
 }
 
 // The credit link follows the maker's page (an empty address opens nothing) rather than an empty e-mail address.
