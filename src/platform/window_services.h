@@ -60,6 +60,9 @@ public:
     // Styles 1 to 3 draw the standard controls of every window, existing and created later, flat with frames in
     // the style's colour; any other style removes that restyling.
     virtual void set_control_skin(int style) = 0;
+    // While busy, the pointer shows the busy-in-background cursor over the program's windows; nothing is
+    // disabled.
+    virtual void set_busy(bool busy) = 0;
 };
 
 } // namespace namer

@@ -9,11 +9,17 @@ namespace {
 
 const ControlName result_list = "超级列表框1";
 
-// Marks a request as outstanding for the lifetime of the object.
+// Marks a request as outstanding, with the busy cursor, for the lifetime of the object.
 class OutstandingRequest {
 public:
-    OutstandingRequest() { program_state().request_outstanding = true; }
-    ~OutstandingRequest() { program_state().request_outstanding = false; }
+    OutstandingRequest() {
+        program_state().request_outstanding = true;
+        platform().windows->set_busy(true);
+    }
+    ~OutstandingRequest() {
+        program_state().request_outstanding = false;
+        platform().windows->set_busy(false);
+    }
     OutstandingRequest(const OutstandingRequest&) = delete;
     OutstandingRequest& operator=(const OutstandingRequest&) = delete;
 };

@@ -51,6 +51,8 @@ public:
     std::map<WindowId, std::function<void(Window&)>> initial_state;
     // The style of the last set_control_skin, 0 before any.
     int skin_style = 0;
+    // Whether the pointer shows the busy cursor.
+    bool busy = false;
 
     // What happened, in order: "open Main", "activate Main", "created Main", "show Main", "destroy-request Main",
     // "destroyed Main", "skin 3", "loop ended", "end 0".
@@ -98,6 +100,7 @@ public:
     // with nothing left to process (the test's user walked away) it returns -1 without the exit routine.
     int run_message_loop() override;
     void set_control_skin(int style) override;
+    void set_busy(bool on) override { busy = on; }
 
 private:
     void run_event(WindowId id, const ControlName& source, WindowEvent event);

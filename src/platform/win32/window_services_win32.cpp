@@ -115,6 +115,13 @@ LRESULT Win32WindowServices::handle_message(LiveWindow& window, UINT message, WP
     case WM_CLOSE:
         close(shared(hwnd));
         return 0;
+    case WM_SETCURSOR:
+        // Controls pass the question up to their window first, so this covers the whole window.
+        if (busy_ && LOWORD(lparam) == HTCLIENT) {
+            SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32650))); // IDC_APPSTARTING
+            return TRUE;
+        }
+        break;
     case message_destroy_request:
         // A request for a window whose mark was cleared meanwhile is ignored.
         if (window.pending)
@@ -549,6 +556,14 @@ void Win32WindowServices::end_program(int exit_code) {
     apply_control_skin(0);
     set_message_filter(nullptr);
     ExitProcess(static_cast<UINT>(exit_code));
+}
+
+void Win32WindowServices::set_busy(bool busy) {
+    busy_ = busy;
+    // Moving the pointer onto itself makes the window under it ask for its cursor again.
+    POINT point;
+    if (GetCursorPos(&point))
+        SetCursorPos(point.x, point.y);
 }
 
 void Win32WindowServices::process_pending_events() {

@@ -43,6 +43,7 @@ public:
     void set_exit_routine(std::function<void()> routine) override;
     int run_message_loop() override;
     void set_control_skin(int style) override;
+    void set_busy(bool busy) override;
 
     // The handles of an open window and of its controls; null when the window is not open or has no such control.
     HWND window_handle(WindowId window) const;
@@ -81,6 +82,7 @@ private:
     bool loop_running_ = false;
     bool quit_posted_ = false;
     bool ending_ = false;
+    bool busy_ = false;
     int replacing_ = 0; // a pending window is being destroyed to be built anew
 };
 

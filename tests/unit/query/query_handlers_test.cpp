@@ -176,8 +176,14 @@ TEST_F(QueryTest, LengthParamHoldsTheLastWriter) {
 
 TEST_F(QueryTest, SecondPressDuringTheWaitIsIgnored) {
     tasks.script = {{Event::input, 100}, {Event::worker_ends, 200}};
-    tasks.on_pump = [] { query_nickname(); };
+    bool busy_during_wait = false;
+    tasks.on_pump = [&] {
+        busy_during_wait = windows.busy;
+        query_nickname();
+    };
     query_free_naming();
+    EXPECT_TRUE(busy_during_wait);
+    EXPECT_FALSE(windows.busy);
     EXPECT_EQ(tasks.workers_started, 1);
     EXPECT_EQ(net.path, "/showName.php");
     EXPECT_EQ(program_state().return_tab, 0);

@@ -1,0 +1,15 @@
+#include <windows.h>
+
+#include "app/program.h"
+#include "platform/platform.h"
+#include "platform/win32/backends.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    using namespace namer;
+    const std::unique_ptr<InternetApi> internet = make_wininet_api();
+    const std::unique_ptr<Tasks> tasks = make_win32_tasks();
+    const std::unique_ptr<Shell> shell = make_win32_shell();
+    const std::unique_ptr<WindowServices> windows = make_win32_window_services(program_handlers());
+    platform() = Platform{internet.get(), tasks.get(), windows.get(), shell.get()};
+    return start_program();
+}
