@@ -55,13 +55,13 @@ void send_all(SOCKET client, const std::string& data) {
 
 } // namespace
 
-LoopbackServer::LoopbackServer(Handler handler) : handler_(std::move(handler)) {
+LoopbackServer::LoopbackServer(Handler handler, int port) : handler_(std::move(handler)) {
     static WinsockStartup startup;
     SOCKET listener = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = 0;
+    address.sin_port = htons(static_cast<u_short>(port));
     bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address);
     listen(listener, SOMAXCONN);
     int size = sizeof address;

@@ -31,7 +31,8 @@ class LoopbackServer {
 public:
     using Handler = std::function<Response(const ReceivedRequest&)>;
 
-    explicit LoopbackServer(Handler handler);
+    // Listens on `port`, or on an ephemeral port when it is 0.
+    explicit LoopbackServer(Handler handler, int port = 0);
     ~LoopbackServer();
     LoopbackServer(const LoopbackServer&) = delete;
     LoopbackServer& operator=(const LoopbackServer&) = delete;
