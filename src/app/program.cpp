@@ -32,10 +32,14 @@ HandlerTable program_handlers() {
     return table;
 }
 
-int start_program() {
+int start_program(std::function<void()> at_exit) {
     WindowServices& windows = *platform().windows;
     create_state_objects();
-    windows.set_exit_routine(release_program_state);
+    windows.set_exit_routine([at_exit = std::move(at_exit)] {
+        release_program_state();
+        if (at_exit)
+            at_exit();
+    });
     windows.open_window(WindowId::MainWindow);
     return windows.run_message_loop();
 }

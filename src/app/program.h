@@ -1,4 +1,6 @@
 #pragma once
+#include <functional>
+
 #include "ui/handler_table.h"
 
 namespace namer {
@@ -10,8 +12,8 @@ void skin_main_window();
 HandlerTable program_handlers();
 
 // Starts the program on the platform installed with platform(): makes the state objects, registers the release
-// of the program state as the exit routine, opens the MainWindow and runs the message loop. Returns the exit
-// code when the last window is gone.
-int start_program();
+// of the program state (then `at_exit`) as the exit routine, opens the MainWindow and runs the message loop.
+// Returns the exit code when the last window is gone.
+int start_program(std::function<void()> at_exit = {});
 
 } // namespace namer
