@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Every test: installs what is missing, builds the native configuration (plain and with AddressSanitizer and
 # UndefinedBehaviorSanitizer) and the Windows cross build, and runs all their tests (the Windows ones under Wine
-# in a virtual display).
+# in a virtual display), then makes the Windows package and runs the program end to end and from the package.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -35,4 +35,9 @@ echo "== windows (cross build, run under Wine)"
 configure build/win64 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake"
 cmake --build build/win64 -j "$jobs"
 source scripts/wine-env.sh
-xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir build/win64 --output-on-failure
+xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir build/win64 --output-on-failure -LE e2e
+
+echo "== package, and namer.exe end to end in its own process (under Wine)"
+bash scripts/package.sh --build-dir build/win64
+xvfb-run -a -s "-screen 0 1024x768x24" bash -c "ctest --test-dir build/win64 --output-on-failure -L e2e &&
+    bash tests/e2e/check_package.sh --build-dir build/win64"

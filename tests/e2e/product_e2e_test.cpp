@@ -285,6 +285,33 @@ TEST_F(ProgramStart, MainWindowOnTheFirstPageAndEscEndsWithZero) {
     end_with_escape(main);
 }
 
+// The file itself: the icon the windows and the shell show, and the version of this build.
+TEST(ProgramFile, CarriesItsIconAndVersion) {
+    const std::wstring program = program_path();
+    ASSERT_FALSE(program.empty()) << "NAMER_E2E_PROGRAM names no program";
+    HMODULE module =
+        LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(module, nullptr) << utf8(program);
+    EXPECT_NE(FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14) /* RT_GROUP_ICON */), nullptr);
+    FreeLibrary(module);
+
+    DWORD unused = 0;
+    std::vector<char> info(GetFileVersionInfoSizeW(program.c_str(), &unused));
+    ASSERT_FALSE(info.empty());
+    ASSERT_TRUE(GetFileVersionInfoW(program.c_str(), 0, static_cast<DWORD>(info.size()), info.data()));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT size = 0;
+    ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &size));
+    const std::string version = std::to_string(HIWORD(fixed->dwProductVersionMS)) + "." +
+                                std::to_string(LOWORD(fixed->dwProductVersionMS)) + "." +
+                                std::to_string(HIWORD(fixed->dwProductVersionLS));
+    EXPECT_EQ(version, NAMER_VERSION);
+    wchar_t* name = nullptr;
+    ASSERT_TRUE(VerQueryValueW(info.data(), L"\\StringFileInfo\\080404b0\\ProductName", reinterpret_cast<void**>(&name),
+                               &size));
+    EXPECT_EQ(std::wstring(name), main_caption);
+}
+
 // A second copy of the program finds the service port taken by the first and is answered by it.
 TEST_F(ProgramStart, SecondInstanceIsServedToo) {
     RemoteWindow first = only_window(main_caption, WindowId::MainWindow);
