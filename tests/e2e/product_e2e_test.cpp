@@ -11,6 +11,7 @@
 #include "program_process.h"
 #include "remote_window.h"
 #include "screen_capture.h"
+#include "service_port.h"
 
 using namespace namer;
 using namespace namer::e2e;
@@ -27,6 +28,8 @@ const ControlName meaning_box = "编辑框_显示";
 // Start-up under Wine and a name query with its reply, with room for a busy machine.
 constexpr DWORD window_limit_ms = 30000;
 constexpr DWORD exit_limit_ms = 15000;
+// Another program (a test elsewhere on this machine) may hold the service port for a while.
+constexpr DWORD port_limit_ms = 60000;
 
 std::wstring program_path() {
     const char* path = std::getenv("NAMER_E2E_PROGRAM");
@@ -169,6 +172,9 @@ protected:
     void SetUp() override {
         const std::wstring program = program_path();
         ASSERT_FALSE(program.empty()) << "NAMER_E2E_PROGRAM names no program";
+        // The program must serve itself: another program answering on its port would answer for it.
+        ASSERT_TRUE(wait_until([] { return !is_served(NAMER_E2E_SERVICE_PORT); }, port_limit_ms))
+            << "port " << NAMER_E2E_SERVICE_PORT << " is in use by another program";
         process_ = std::make_unique<ProgramProcess>(program);
         ASSERT_TRUE(process_->started()) << utf8(program) << ": error " << process_->start_error();
     }
