@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -134,6 +135,11 @@ const ModeCase mode_cases[] = {
     {"NovelNames", 4, "按钮_小说姓名", "", L"", {"单选框_三字名3", "单选框_男女分开"}, 100, L"", 3, Shape::Plain, L""},
     {"Meaning", 5, "按钮_查看解释", "编辑框_姓名", L"张三", {}, 0, L"", 0, Shape::Plain, L""},
 };
+
+// Failure messages name the mode instead of dumping the case's bytes.
+void PrintTo(const ModeCase& c, std::ostream* out) {
+    *out << c.mode;
+}
 
 void expect_name(const ModeCase& c, const std::wstring& name) {
     SCOPED_TRACE("name " + utf8(name));
