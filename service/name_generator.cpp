@@ -1,0 +1,275 @@
+#include "service/name_generator.h"
+
+#include <algorithm>
+
+#include "service/name_rules.h"
+
+namespace namer::service {
+namespace {
+
+// Share of two-character given names taken from lines of poetry; the rest are free combinations.
+constexpr double free_poetry_share = 0.4;
+constexpr double element_poetry_share = 0.3;
+constexpr double novel_poetry_share = 0.5;
+
+// Share of freely combined characters drawn from the core characters typical of today's names: the first
+// character, the second one, and a one-character given name.
+constexpr double core_share_first = 0.8;
+constexpr double core_share_second = 0.6;
+constexpr double core_share_single = 0.7;
+
+// Of the characters drawn outside the core, the share taken from the uncommon ones.
+constexpr double uncommon_share = 0.15;
+
+Lean lean_of(Gender gender) {
+    return gender == Gender::male ? Lean::male : Lean::female;
+}
+
+// A character fits a gender when it leans that way or is neutral.
+bool fits(const PoolCharacter* entry, Gender gender) {
+    return entry->lean == lean_of(gender) || entry->lean == Lean::neutral;
+}
+
+int attempts_for(int count) {
+    return count * 40 + 200;
+}
+
+} // namespace
+
+// A list of characters by how often they are drawn.
+struct NameGenerator::CandidateGroup {
+    std::vector<const PoolCharacter*> core;
+    std::vector<const PoolCharacter*> regular;
+    std::vector<const PoolCharacter*> uncommon;
+
+    void add(const PoolCharacter* entry) {
+        (entry->core ? core : entry->uncommon ? uncommon : regular).push_back(entry);
+    }
+};
+
+// The characters one list draws from.
+struct NameGenerator::Candidates {
+    CandidateGroup leaning; // formal, leaning to the gender
+    CandidateGroup
+        fitting; // formal, leaning to the gender or neutral (with an element: not of the element overcoming it)
+    CandidateGroup element; // formal, fitting the gender, of the element asked for
+};
+
+NameGenerator::NameGenerator(const NameData& data, std::uint64_t seed) : data_(data), random_(seed) {}
+
+template <typename T> const T& NameGenerator::pick(const std::vector<T>& items) {
+    return items[std::uniform_int_distribution<std::size_t>(0, items.size() - 1)(random_)];
+}
+
+bool NameGenerator::chance(double probability) {
+    return std::uniform_real_distribution<double>(0.0, 1.0)(random_) < probability;
+}
+
+const PoolCharacter* NameGenerator::pick_from(const CandidateGroup& group, double core_share) {
+    const std::vector<const PoolCharacter*>* lists[] = {&group.core, &group.regular, &group.uncommon};
+    std::size_t first = 2;
+    if (chance(core_share))
+        first = 0;
+    else if (!chance(uncommon_share))
+        first = 1;
+    // Fall back on the next list that holds anything when the drawn one is empty.
+    for (std::size_t k = 0; k < 3; ++k) {
+        const auto* list = lists[(first + k) % 3];
+        if (!list->empty())
+            return pick(*list);
+    }
+    return nullptr;
+}
+
+bool NameGenerator::add_name(const Surname& surname, const std::vector<const PoolCharacter*>& given, Gender gender,
+                             std::vector<ProposedName>& names) {
+    if (!acceptable_name(data_, surname, given))
+        return false;
+    ProposedName name;
+    name.surname = surname.text;
+    name.gbk = surname.gbk;
+    name.gender = gender;
+    for (const PoolCharacter* entry : given) {
+        name.given += entry->hanzi->text;
+        name.gbk += entry->hanzi->gbk;
+    }
+    if (!seen_.insert(name.gbk).second)
+        return false;
+    names.push_back(std::move(name));
+    return true;
+}
+
+bool NameGenerator::try_given_name(const Surname& surname, Gender gender, int given_length, const Element* element,
+                                   double poetry_share, const Candidates& candidates,
+                                   std::vector<ProposedName>& names) {
+    if (given_length == 1) {
+        const PoolCharacter* only = pick_from(element ? candidates.element : candidates.leaning, core_share_single);
+        if (!only || only->lean != lean_of(gender))
+            return false;
+        return add_name(surname, {only}, gender, names);
+    }
+
+    const PoolCharacter* first = nullptr;
+    const PoolCharacter* second = nullptr;
+    if (!data_.poetry_pairs().empty() && chance(poetry_share)) {
+        const PoetryPair& pair = pick(data_.poetry_pairs());
+        first = pair.first;
+        second = pair.second;
+    } else {
+        first = pick_from(element ? candidates.element : candidates.leaning, core_share_first);
+        second = pick_from(candidates.fitting, core_share_second);
+        if (!first || !second)
+            return false;
+        if (chance(0.5))
+            std::swap(first, second);
+    }
+    if (first == second || !fits(first, gender) || !fits(second, gender))
+        return false;
+    if (first->lean != lean_of(gender) && second->lean != lean_of(gender))
+        return false;
+    if (element) {
+        const Element overcoming = overcoming_element(*element);
+        const Element a = first->hanzi->element;
+        const Element b = second->hanzi->element;
+        if ((a != *element && b != *element) || a == overcoming || b == overcoming)
+            return false;
+    }
+    return add_name(surname, {first, second}, gender, names);
+}
+
+std::vector<ProposedName> NameGenerator::given_names(const Surname& surname, Gender gender, int given_length,
+                                                     const Element* element, int count, double poetry_share) {
+    Candidates candidates;
+    for (const PoolCharacter& entry : data_.pool()) {
+        if (!entry.formal || !fits(&entry, gender))
+            continue;
+        const Element own = entry.hanzi->element;
+        if (element && own == overcoming_element(*element))
+            continue;
+        candidates.fitting.add(&entry);
+        if (entry.lean == lean_of(gender))
+            candidates.leaning.add(&entry);
+        if (element && own == *element)
+            candidates.element.add(&entry);
+    }
+    std::vector<ProposedName> names;
+    seen_.clear();
+    for (int attempts = attempts_for(count); attempts > 0 && static_cast<int>(names.size()) < count; --attempts)
+        try_given_name(surname, gender, given_length, element, poetry_share, candidates, names);
+    return names;
+}
+
+std::vector<ProposedName> NameGenerator::free_names(const Surname& surname, Gender gender, int given_length,
+                                                    int count) {
+    return given_names(surname, gender, given_length, nullptr, count, free_poetry_share);
+}
+
+std::vector<ProposedName> NameGenerator::element_names(const Surname& surname, Gender gender, int given_length,
+                                                       Element element, int count) {
+    return given_names(surname, gender, given_length, &element, count, element_poetry_share);
+}
+
+std::vector<ProposedName> NameGenerator::doubled_names(const Surname& surname, int count) {
+    std::vector<const PoolCharacter*> doubled;
+    for (const PoolCharacter& entry : data_.pool())
+        if (entry.doubled_formal)
+            doubled.push_back(&entry);
+    std::vector<ProposedName> names;
+    seen_.clear();
+    for (int attempts = attempts_for(count); attempts > 0 && static_cast<int>(names.size()) < count && !doubled.empty();
+         --attempts) {
+        const PoolCharacter* entry = pick(doubled);
+        const Gender gender = entry->lean == Lean::female ? Gender::female
+                              : entry->lean == Lean::male ? Gender::male
+                                                          : (chance(0.5) ? Gender::female : Gender::male);
+        add_name(surname, {entry, entry}, gender, names);
+    }
+    return names;
+}
+
+std::vector<ProposedName> NameGenerator::pet_names(int count) {
+    std::vector<const PoolCharacter*> doubled;
+    std::vector<const PoolCharacter*> after_prefix;
+    std::vector<const PoolCharacter*> prefixes;
+    for (const PoolCharacter& entry : data_.pool()) {
+        if (entry.doubled_pet)
+            doubled.push_back(&entry);
+        if (entry.pet)
+            after_prefix.push_back(&entry);
+        if (entry.prefix)
+            prefixes.push_back(&entry);
+    }
+    const Surname none;
+    std::vector<ProposedName> names;
+    seen_.clear();
+    for (int attempts = attempts_for(count); attempts > 0 && static_cast<int>(names.size()) < count; --attempts) {
+        const bool use_prefix = !prefixes.empty() && !after_prefix.empty() && (doubled.empty() || chance(0.5));
+        if (use_prefix) {
+            const PoolCharacter* entry = pick(after_prefix);
+            add_name(none, {pick(prefixes), entry}, entry->lean == Lean::male ? Gender::male : Gender::female, names);
+        } else if (!doubled.empty()) {
+            const PoolCharacter* entry = pick(doubled);
+            add_name(none, {entry, entry}, entry->lean == Lean::male ? Gender::male : Gender::female, names);
+        }
+    }
+    return names;
+}
+
+const Surname& NameGenerator::random_surname(const std::vector<Surname>& surnames, int full_length) {
+    // A two-character name leaves room for a one-character surname only.
+    for (;;) {
+        const Surname& surname = pick(surnames);
+        if (full_length == 3 || surname.chars.size() == 1)
+            return surname;
+    }
+}
+
+std::vector<ProposedName> NameGenerator::novel_names(NovelLength length, bool common_surnames, bool genders_apart,
+                                                     int count) {
+    const SurnameKind wanted = common_surnames ? SurnameKind::common : SurnameKind::rare;
+    std::vector<Surname> surnames;
+    bool has_single = false;
+    for (const SurnameEntry& entry : data_.surnames()) {
+        const bool pleasant =
+            std::none_of(entry.chars.begin(), entry.chars.end(), [&](char32_t code) { return data_.is_blocked(code); });
+        if (entry.kind == wanted && pleasant) {
+            surnames.push_back(surname_from_entry(entry));
+            has_single = has_single || entry.chars.size() == 1;
+        }
+    }
+    std::vector<ProposedName> names;
+    seen_.clear();
+    if (surnames.empty() || !has_single)
+        return names;
+
+    // Per gender, the given characters it draws from; the element is free.
+    Candidates per_gender[2];
+    for (const PoolCharacter& entry : data_.pool()) {
+        for (Gender gender : {Gender::male, Gender::female}) {
+            if (!entry.formal || !fits(&entry, gender))
+                continue;
+            Candidates& candidates = per_gender[static_cast<int>(gender)];
+            candidates.fitting.add(&entry);
+            if (entry.lean == lean_of(gender))
+                candidates.leaning.add(&entry);
+        }
+    }
+    const int male_count = genders_apart ? (count + 1) / 2 : 0;
+    for (int attempts = attempts_for(count); attempts > 0 && static_cast<int>(names.size()) < count; --attempts) {
+        Gender gender;
+        if (genders_apart)
+            gender = static_cast<int>(names.size()) < male_count ? Gender::male : Gender::female;
+        else
+            gender = chance(0.5) ? Gender::male : Gender::female;
+        const int full_length = length == NovelLength::two     ? 2
+                                : length == NovelLength::three ? 3
+                                                               : (chance(0.5) ? 2 : 3);
+        const Surname& surname = random_surname(surnames, full_length);
+        const int given_length = full_length - static_cast<int>(surname.chars.size());
+        try_given_name(surname, gender, given_length, nullptr, novel_poetry_share, per_gender[static_cast<int>(gender)],
+                       names);
+    }
+    return names;
+}
+
+} // namespace namer::service
