@@ -241,6 +241,11 @@ def read_surnames(shared, chars):
         # Rare surnames for fiction come from the familiar characters; the others are still recognised.
         kind = "r" if info["frequency"] <= 3 else "o"
         rows.append((name, readings.get(name) or info["readings"][0], kind))
+    # Surnames of today outside the old text (朴, 冼 ...) that surname_readings.txt reads: recognised, not proposed.
+    for name, reading in readings.items():
+        if name not in seen and len(name) == 1:
+            seen.add(name)
+            rows.append((name, reading, "o"))
     names = [r[0] for r in rows]
     if len(names) != len(set(names)):
         fail("a surname is listed twice")
