@@ -43,9 +43,7 @@ TEST_F(NameRules, ThreeEqualTonesReadFlat) {
     EXPECT_FALSE(tones_all_same(name_sound(surname(u8"张"), {given(u8"明"), given(u8"风")})));
     EXPECT_FALSE(tones_all_same(name_sound(Surname{}, {given(u8"清"), given(u8"风")}))); // two syllables
     // A surname without a known reading leaves the tones unknown.
-    Surname unknown;
-    unknown.chars = U"\u4E02";
-    unknown.text = u8"\u4E02";
+    const Surname unknown{u8"\u4E02", U"\u4E02", "\x81\x40", {}, nullptr};
     EXPECT_FALSE(tones_all_same(name_sound(unknown, {given(u8"清"), given(u8"风")})));
 }
 

@@ -1,13 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <boost/asio/io_context.hpp>
-#include <boost/asio/ip/tcp.hpp>
-#include <boost/asio/read.hpp>
-#include <boost/asio/write.hpp>
-#include <boost/beast/core/flat_buffer.hpp>
-#include <boost/beast/http.hpp>
+#include <boost/regex.hpp>
 #include <mutex>
-#include <regex>
 #include <thread>
 
 #include "service/name_generator.h"
@@ -184,16 +178,10 @@ TEST_F(LoopbackServer, BadRequestsOnTheWireGetAClearAnswerAndTheServiceKeepsServ
 }
 
 TEST_F(LoopbackServer, DropsASlowClientAndLogsIt) {
-    boost::asio::io_context io;
-    boost::asio::ip::tcp::socket slow(io);
-    slow.connect({boost::asio::ip::make_address("127.0.0.1"), port_});
-    boost::asio::write(slow, boost::asio::buffer(std::string("GET /showXiaoming.php HTTP/1.1\r\nHost:")));
+    testing::HttpConnection slow(port_);
+    slow.send("GET /showXiaoming.php HTTP/1.1\r\nHost:");
     std::this_thread::sleep_for(short_read_timeout * 3);
-    char byte = 0;
-    boost::system::error_code ec;
-    const std::size_t read = slow.read_some(boost::asio::buffer(&byte, 1), ec);
-    EXPECT_EQ(read, 0u);
-    EXPECT_TRUE(ec == boost::asio::error::eof || ec == boost::asio::error::connection_reset) << ec.message();
+    EXPECT_EQ(slow.read_reply().status, 0); // dropped without a reply
     expect_still_serving();
     const auto lines = log();
     EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
@@ -201,20 +189,16 @@ TEST_F(LoopbackServer, DropsASlowClientAndLogsIt) {
 }
 
 TEST_F(LoopbackServer, ServesSeveralRequestsOnOneConnection) {
-    boost::asio::io_context io;
-    boost::asio::ip::tcp::socket socket(io);
-    socket.connect({boost::asio::ip::make_address("127.0.0.1"), port_});
-    const std::string keep_alive = "GET /showXiaoming.php HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n";
+    testing::HttpConnection connection(port_);
     for (int i = 0; i < 3; ++i) {
         SCOPED_TRACE(i);
-        boost::asio::write(socket, boost::asio::buffer(keep_alive));
-        boost::beast::flat_buffer buffer;
-        boost::beast::http::response<boost::beast::http::string_body> response;
-        boost::beast::http::read(socket, buffer, response);
-        EXPECT_EQ(response.result_int(), 200);
-        EXPECT_TRUE(response.keep_alive());
-        EXPECT_EQ(client_names(response.body()).size(), 20u);
+        connection.send("GET /showXiaoming.php HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n");
+        const testing::HttpReply reply = connection.read_reply();
+        EXPECT_EQ(reply.status, 200);
+        EXPECT_EQ(client_names(reply.body).size(), 20u);
     }
+    // Left idle for longer than the read timeout, the connection is closed.
+    EXPECT_TRUE(connection.closed_by_server());
 }
 
 TEST_F(LoopbackServer, HeadGivesTheLengthWithoutTheBody) {
@@ -230,13 +214,13 @@ TEST_F(LoopbackServer, LogsEachRequestInCommonLogFormat) {
     http_exchange(port_, get_request("/showMeaning.php?name=\xD5\xC5"));
     const auto lines = log();
     ASSERT_EQ(lines.size(), 2u);
-    const std::regex common_log(
+    const boost::regex common_log(
         R"re(127\.0\.0\.1 - - \[\d\d/[A-Z][a-z]{2}/\d{4}:\d\d:\d\d:\d\d \+0000\] "(.*)" (\d{3}) (\d+|-))re");
-    std::smatch match;
-    ASSERT_TRUE(std::regex_match(lines[0], match, common_log)) << lines[0];
+    boost::smatch match;
+    ASSERT_TRUE(boost::regex_match(lines[0], match, common_log)) << lines[0];
     EXPECT_EQ(match[1], "POST /showName.php HTTP/1.1");
     EXPECT_EQ(match[2], "200");
-    ASSERT_TRUE(std::regex_match(lines[1], match, common_log)) << lines[1];
+    ASSERT_TRUE(boost::regex_match(lines[1], match, common_log)) << lines[1];
     EXPECT_EQ(match[1], "GET /showMeaning.php?name=\\xd5\\xc5 HTTP/1.1");
 }
 

@@ -34,7 +34,28 @@ struct HttpReply {
     bool connection_closed = false; // the server closed the connection after the reply
 };
 
-// Sends `request` (raw bytes) to 127.0.0.1:`port` and reads one reply; status 0 when none came.
+// A connection to 127.0.0.1 that sends raw request bytes and reads replies (which carry a Content-Length, as the
+// service's always do).
+class HttpConnection {
+public:
+    explicit HttpConnection(unsigned short port);
+    ~HttpConnection();
+    HttpConnection(const HttpConnection&) = delete;
+    HttpConnection& operator=(const HttpConnection&) = delete;
+
+    void send(const std::string& bytes);
+    // The next reply; status 0 when the connection ended first. A reply to HEAD has no body to read.
+    HttpReply read_reply(bool head = false);
+    // True when the server closes the connection within half a second.
+    bool closed_by_server();
+
+private:
+    struct Socket;
+    std::unique_ptr<Socket> socket_;
+    std::string pending_;
+};
+
+// Sends `request` (raw bytes) on a new connection and reads one reply; status 0 when none came.
 HttpReply http_exchange(unsigned short port, const std::string& request);
 
 // A POST of a form body and a GET, as the client sends them.
