@@ -1,5 +1,6 @@
 #include "service/name_data.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "base/gbk.h"
@@ -58,6 +59,11 @@ std::vector<std::string> split_readings(std::string_view text, char separator) {
     return readings;
 }
 
+// Two syllable keys as one non-zero number for the set of homophone openings.
+std::uint64_t opening_key(std::uint64_t first, std::uint64_t second) {
+    return ((first * 0x9E3779B97F4A7C15ULL) ^ (second + 0x632BE59BD9B4E019ULL)) * 0xBF58476D1CE4E5B9ULL | 1;
+}
+
 // Clause breaks inside a line of poetry: a given name is taken from within one clause.
 bool is_clause_break(char32_t code) {
     return !is_hanzi(code);
@@ -92,6 +98,7 @@ NameData::NameData(const DataTables& tables) : poetry_(tables.poetry) {
     read_surnames(tables.surnames);
     read_homophones(tables.homophones);
     find_poetry_pairs();
+    group_candidates();
 }
 
 std::shared_ptr<const NameData> NameData::load_embedded() {
@@ -134,12 +141,18 @@ void NameData::read_pool(std::string_view table) {
         PoolCharacter entry;
         const char32_t code = single_character("name pool", line, line.fields[0]);
         entry.hanzi = hanzi(code);
+        entry.code = code;
+        if (!entry.hanzi || entry.hanzi->gbk.size() != 2)
+            malformed("name pool", line.text);
+        entry.gbk[0] = entry.hanzi->gbk[0];
+        entry.gbk[1] = entry.hanzi->gbk[1];
         entry.sound = make_syllable(line.fields[1]);
         const std::string_view lean = line.fields[2];
         const std::string_view use = line.fields[3];
         if (!entry.hanzi || entry.sound.plain.empty() || (lean != "m" && lean != "f" && lean != "n"))
             malformed("name pool", line.text);
         entry.lean = lean == "m" ? Lean::male : lean == "f" ? Lean::female : Lean::neutral;
+        entry.element = entry.hanzi->element;
         // A blocked character keeps its meaning for the meaning page but is never proposed.
         const bool usable = !is_blocked(code);
         entry.formal = usable && use.find('f') != use.npos;
@@ -149,6 +162,7 @@ void NameData::read_pool(std::string_view table) {
         entry.prefix = usable && use.find('a') != use.npos;
         entry.core = entry.formal && use.find('c') != use.npos;
         entry.uncommon = entry.formal && !entry.core && use.find('u') != use.npos;
+        entry.blocked = !usable;
         entry.meaning = std::string(line.fields[4]);
         entry.wish = std::string(line.fields[5]);
         if (!pool_index_.emplace(code, pool_.size()).second)
@@ -163,6 +177,7 @@ void NameData::read_surnames(std::string_view table) {
             malformed("surname", line.text);
         SurnameEntry entry;
         entry.text = std::string(line.fields[0]);
+        entry.gbk = gbk_from_utf8(entry.text);
         entry.chars = code_points(entry.text);
         for (const std::string& reading : split_readings(line.fields[1], ' '))
             entry.sounds.push_back(make_syllable(reading));
@@ -182,21 +197,52 @@ void NameData::read_homophones(std::string_view table) {
         if (line.fields.size() != 2)
             malformed("homophone", line.text);
         Homophone entry;
-        for (std::string_view syllable : split_words(line.fields[0]))
+        for (std::string_view syllable : split_words(line.fields[0])) {
             entry.syllables.push_back(plain_syllable(syllable));
+            entry.keys.push_back(syllable_key(entry.syllables.back()));
+        }
         entry.heard_as = std::string(line.fields[1]);
         if (entry.syllables.size() < 2)
             malformed("homophone", line.text);
         homophones_.push_back(std::move(entry));
     }
-    for (const Homophone& homophone : homophones_)
-        homophone_index_[homophone.syllables.front()].push_back(&homophone);
+    homophone_openings_.assign(256, 0);
+    while (homophone_openings_.size() < homophones_.size() * 4)
+        homophone_openings_.assign(homophone_openings_.size() * 2, 0);
+    for (const Homophone& homophone : homophones_) {
+        homophone_starts_.emplace_back(homophone.keys.front(), &homophone);
+        const std::uint64_t opening = opening_key(homophone.keys[0], homophone.keys[1]);
+        const std::size_t mask = homophone_openings_.size() - 1;
+        std::size_t at = static_cast<std::size_t>(opening >> 20) & mask;
+        while (homophone_openings_[at] != 0 && homophone_openings_[at] != opening)
+            at = (at + 1) & mask;
+        homophone_openings_[at] = opening;
+    }
+    std::sort(homophone_starts_.begin(), homophone_starts_.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
 }
 
-const std::vector<const Homophone*>& NameData::homophones_starting(std::string_view plain) const {
-    static const std::vector<const Homophone*> none;
-    const auto found = homophone_index_.find(std::string(plain));
-    return found == homophone_index_.end() ? none : found->second;
+bool NameData::may_begin_homophone(std::uint64_t first, std::uint64_t second) const {
+    const std::uint64_t opening = opening_key(first, second);
+    const std::size_t mask = homophone_openings_.size() - 1;
+    for (std::size_t at = static_cast<std::size_t>(opening >> 20) & mask;; at = (at + 1) & mask) {
+        if (homophone_openings_[at] == opening)
+            return true;
+        if (homophone_openings_[at] == 0)
+            return false;
+    }
+}
+
+std::pair<const std::pair<std::uint64_t, const Homophone*>*, const std::pair<std::uint64_t, const Homophone*>*>
+NameData::homophones_starting(std::uint64_t key) const {
+    const auto* begin = homophone_starts_.data();
+    const auto* end = begin + homophone_starts_.size();
+    const auto* low =
+        std::lower_bound(begin, end, key, [](const auto& entry, std::uint64_t k) { return entry.first < k; });
+    const auto* high = low;
+    while (high != end && high->first == key)
+        ++high;
+    return {low, high};
 }
 
 void NameData::find_poetry_pairs() {
@@ -212,11 +258,47 @@ void NameData::find_poetry_pairs() {
                 if (is_clause_break(codes[j]))
                     break;
                 const PoolCharacter* second = pool_character(codes[j]);
-                if (second && second->formal && second != first)
-                    poetry_pairs_.push_back({first, second});
+                if (!second || !second->formal || second == first)
+                    continue;
+                for (Lean gender : {Lean::male, Lean::female}) {
+                    const auto fits = [gender](const PoolCharacter* entry) {
+                        return entry->lean == gender || entry->lean == Lean::neutral;
+                    };
+                    if (fits(first) && fits(second) && (first->lean == gender || second->lean == gender))
+                        (gender == Lean::male ? male_pairs_ : female_pairs_).push_back({first, second});
+                }
             }
         }
     }
+}
+
+void CharacterTiers::add(const PoolCharacter* entry) {
+    (entry->core ? core : entry->uncommon ? uncommon : regular).push_back(entry);
+}
+
+void NameData::group_candidates() {
+    for (int side = 0; side < 2; ++side) {
+        const Lean gender = side == 0 ? Lean::male : Lean::female;
+        for (int number = 0; number <= 5; ++number) {
+            CandidateSet& set = candidate_sets_[side][number];
+            for (const PoolCharacter& entry : pool_) {
+                if (!entry.formal || (entry.lean != gender && entry.lean != Lean::neutral))
+                    continue;
+                const Element own = entry.hanzi->element;
+                if (number > 0 && own == overcoming_element(static_cast<Element>(number)))
+                    continue;
+                set.fitting.add(&entry);
+                if (entry.lean == gender)
+                    set.leaning.add(&entry);
+                if (number > 0 && own == static_cast<Element>(number))
+                    set.element.add(&entry);
+            }
+        }
+    }
+}
+
+const CandidateSet& NameData::candidates(Lean gender, const Element* element) const {
+    return candidate_sets_[gender == Lean::female ? 1 : 0][element ? static_cast<int>(*element) : 0];
 }
 
 const Hanzi* NameData::hanzi(char32_t code) const {

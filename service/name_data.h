@@ -32,10 +32,13 @@ struct Hanzi {
     Element element = Element::earth;
 };
 
-// A character of the curated pool, with what this project wrote about it.
+// A character of the curated pool, with what this project wrote about it. What name generation reads for every
+// candidate comes first, so that it shares a cache line.
 struct PoolCharacter {
     const Hanzi* hanzi = nullptr;
-    Syllable sound; // its reading in names
+    char32_t code = 0;                // hanzi->code
+    char gbk[2] = {};                 // hanzi->gbk
+    Element element = Element::earth; // hanzi->element
     Lean lean = Lean::neutral;
     bool formal = false;         // proposed in formal given names
     bool doubled_formal = false; // may stand doubled in a formal name (婷婷)
@@ -44,6 +47,8 @@ struct PoolCharacter {
     bool prefix = false;         // a pet-name prefix (小, 阿)
     bool core = false;           // typical of today's names: drawn more often
     bool uncommon = false;       // an uncommon formal character: drawn rarely
+    bool blocked = false;        // on the blocklist: never proposed
+    Syllable sound;              // its reading in names
     std::string meaning;         // glosses separated by "；"
     std::string wish;            // what it wishes for, a short phrase
 };
@@ -52,6 +57,7 @@ enum class SurnameKind { common, rare, obscure };
 
 struct SurnameEntry {
     std::string text; // UTF-8
+    std::string gbk;
     std::u32string chars;
     std::vector<Syllable> sounds; // readings as a surname
     SurnameKind kind = SurnameKind::rare;
@@ -60,6 +66,7 @@ struct SurnameEntry {
 // A sound a name must not make: plain syllables (no tone marks, ü as v) and what they are heard as.
 struct Homophone {
     std::vector<std::string> syllables;
+    std::vector<std::uint64_t> keys; // syllable_key of each
     std::string heard_as;
 };
 
@@ -67,6 +74,23 @@ struct Homophone {
 struct PoetryPair {
     const PoolCharacter* first = nullptr;
     const PoolCharacter* second = nullptr;
+};
+
+// Formal pool characters by how often names draw them.
+struct CharacterTiers {
+    std::vector<const PoolCharacter*> core;
+    std::vector<const PoolCharacter*> regular;
+    std::vector<const PoolCharacter*> uncommon;
+
+    void add(const PoolCharacter* entry);
+};
+
+// The formal characters a list of names for one gender draws from. With an element asked for, `fitting` leaves out
+// the characters of the element that overcomes it and `element` holds those of the element itself.
+struct CandidateSet {
+    CharacterTiers leaning; // leaning to the gender
+    CharacterTiers fitting; // leaning to the gender or neutral
+    CharacterTiers element; // fitting, of the element asked for (empty without one)
 };
 
 // Everything the service knows about characters, surnames and poetry; immutable once built.
@@ -88,10 +112,21 @@ public:
     const std::vector<PoolCharacter>& pool() const { return pool_; }
     const std::vector<SurnameEntry>& surnames() const { return surnames_; }
     const std::vector<Homophone>& homophones() const { return homophones_; }
-    // The homophones whose first syllable is `plain`.
-    const std::vector<const Homophone*>& homophones_starting(std::string_view plain) const;
-    const std::vector<PoetryPair>& poetry_pairs() const { return poetry_pairs_; }
+    // True when some homophone begins with these two syllables (keys from syllable_key): the quick test before
+    // homophones_starting. Every homophone has at least two syllables.
+    bool may_begin_homophone(std::uint64_t first, std::uint64_t second) const;
+
+    // The homophones whose first syllable has this key (syllable_key): a range of (key, homophone) pairs.
+    std::pair<const std::pair<std::uint64_t, const Homophone*>*, const std::pair<std::uint64_t, const Homophone*>*>
+    homophones_starting(std::uint64_t key) const;
+    // Poetry pairs that fit a gender: both characters lean to it or are neutral, at least one leans to it.
+    const std::vector<PoetryPair>& poetry_pairs(Lean gender) const {
+        return gender == Lean::female ? female_pairs_ : male_pairs_;
+    }
     const PoetryIndex& poetry() const { return poetry_; }
+
+    // The characters for names of a gender (Lean::male or Lean::female), with or without an element asked for.
+    const CandidateSet& candidates(Lean gender, const Element* element) const;
 
     // The usual reading of a character: its name reading for a pool character, else its first reading; empty
     // when the character is not in the tables.
@@ -104,6 +139,7 @@ private:
     void read_blocklist(std::string_view table);
     void read_homophones(std::string_view table);
     void find_poetry_pairs();
+    void group_candidates();
 
     std::vector<Hanzi> hanzi_;
     std::unordered_map<char32_t, std::size_t> hanzi_index_;
@@ -113,9 +149,12 @@ private:
     std::unordered_map<std::u32string, std::size_t> surname_index_;
     std::unordered_set<char32_t> blocked_;
     std::vector<Homophone> homophones_;
-    std::unordered_map<std::string, std::vector<const Homophone*>> homophone_index_;
+    std::vector<std::pair<std::uint64_t, const Homophone*>> homophone_starts_; // by first syllable, sorted
+    std::vector<std::uint64_t> homophone_openings_; // open-addressed set of the first two syllables, mixed
+    CandidateSet candidate_sets_[2][6];             // [male, female][no element, 金 ... 土]
     PoetryIndex poetry_;
-    std::vector<PoetryPair> poetry_pairs_;
+    std::vector<PoetryPair> male_pairs_;
+    std::vector<PoetryPair> female_pairs_;
 };
 
 } // namespace namer::service

@@ -1,8 +1,11 @@
 #include "service/name_generator.h"
 
 #include <algorithm>
+#include <optional>
 
+#include "base/gbk.h"
 #include "service/name_rules.h"
+#include "service/utf8_text.h"
 
 namespace namer::service {
 namespace {
@@ -34,38 +37,42 @@ int attempts_for(int count) {
     return count * 40 + 200;
 }
 
+// A name as one number: its code points (all within GBK, so below 0x10000), sixteen bits each. Names of the lists
+// have at most four characters.
+std::uint64_t name_key(const Surname& surname, std::initializer_list<const PoolCharacter*> given) {
+    std::uint64_t key = 0;
+    for (char32_t code : surname.chars)
+        key = key << 16 | (code & 0xFFFF);
+    for (const PoolCharacter* entry : given)
+        key = key << 16 | (entry->code & 0xFFFF);
+    return key;
+}
+
 } // namespace
 
-// A list of characters by how often they are drawn.
-struct NameGenerator::CandidateGroup {
-    std::vector<const PoolCharacter*> core;
-    std::vector<const PoolCharacter*> regular;
-    std::vector<const PoolCharacter*> uncommon;
+std::string ProposedName::full() const {
+    return utf8_from_gbk(gbk);
+}
 
-    void add(const PoolCharacter* entry) {
-        (entry->core ? core : entry->uncommon ? uncommon : regular).push_back(entry);
-    }
-};
+std::string ProposedName::surname() const {
+    return utf8_from_code_points(code_points(full()).substr(0, surname_length));
+}
 
-// The characters one list draws from.
-struct NameGenerator::Candidates {
-    CandidateGroup leaning; // formal, leaning to the gender
-    CandidateGroup
-        fitting; // formal, leaning to the gender or neutral (with an element: not of the element overcoming it)
-    CandidateGroup element; // formal, fitting the gender, of the element asked for
-};
+std::string ProposedName::given() const {
+    return utf8_from_code_points(code_points(full()).substr(surname_length));
+}
 
 NameGenerator::NameGenerator(const NameData& data, std::uint64_t seed) : data_(data), random_(seed) {}
 
 template <typename T> const T& NameGenerator::pick(const std::vector<T>& items) {
-    return items[std::uniform_int_distribution<std::size_t>(0, items.size() - 1)(random_)];
+    return items[random_.below(items.size())];
 }
 
 bool NameGenerator::chance(double probability) {
-    return std::uniform_real_distribution<double>(0.0, 1.0)(random_) < probability;
+    return random_.chance(probability);
 }
 
-const PoolCharacter* NameGenerator::pick_from(const CandidateGroup& group, double core_share) {
+const PoolCharacter* NameGenerator::pick_from(const CharacterTiers& group, double core_share) {
     const std::vector<const PoolCharacter*>* lists[] = {&group.core, &group.regular, &group.uncommon};
     std::size_t first = 2;
     if (chance(core_share))
@@ -81,26 +88,29 @@ const PoolCharacter* NameGenerator::pick_from(const CandidateGroup& group, doubl
     return nullptr;
 }
 
-bool NameGenerator::add_name(const Surname& surname, const std::vector<const PoolCharacter*>& given, Gender gender,
+bool NameGenerator::add_name(const Surname& surname, std::initializer_list<const PoolCharacter*> given, Gender gender,
                              std::vector<ProposedName>& names) {
-    if (!acceptable_name(data_, surname, given))
+    const std::uint64_t key = name_key(surname, given);
+    const std::size_t slot = seen_.slot(key);
+    if (seen_.holds(slot) || !acceptable_name(data_, surname, given.begin(), given.size()))
         return false;
-    ProposedName name;
-    name.surname = surname.text;
-    name.gbk = surname.gbk;
-    name.gender = gender;
+    seen_.fill(slot, key);
+    // Surnames are at most two characters (four bytes); given names here are at most two as well.
+    char bytes[8];
+    std::size_t length = surname.gbk.copy(bytes, 4);
     for (const PoolCharacter* entry : given) {
-        name.given += entry->hanzi->text;
-        name.gbk += entry->hanzi->gbk;
+        bytes[length++] = entry->gbk[0];
+        bytes[length++] = entry->gbk[1];
     }
-    if (!seen_.insert(name.gbk).second)
-        return false;
-    names.push_back(std::move(name));
+    ProposedName& name = names.emplace_back();
+    name.gbk.assign(bytes, length);
+    name.surname_length = surname.chars.size();
+    name.gender = gender;
     return true;
 }
 
 bool NameGenerator::try_given_name(const Surname& surname, Gender gender, int given_length, const Element* element,
-                                   double poetry_share, const Candidates& candidates,
+                                   double poetry_share, const CandidateSet& candidates,
                                    std::vector<ProposedName>& names) {
     if (given_length == 1) {
         const PoolCharacter* only = pick_from(element ? candidates.element : candidates.leaning, core_share_single);
@@ -111,8 +121,9 @@ bool NameGenerator::try_given_name(const Surname& surname, Gender gender, int gi
 
     const PoolCharacter* first = nullptr;
     const PoolCharacter* second = nullptr;
-    if (!data_.poetry_pairs().empty() && chance(poetry_share)) {
-        const PoetryPair& pair = pick(data_.poetry_pairs());
+    const std::vector<PoetryPair>& pairs = data_.poetry_pairs(lean_of(gender));
+    if (!pairs.empty() && chance(poetry_share)) {
+        const PoetryPair& pair = pick(pairs);
         first = pair.first;
         second = pair.second;
     } else {
@@ -129,8 +140,8 @@ bool NameGenerator::try_given_name(const Surname& surname, Gender gender, int gi
         return false;
     if (element) {
         const Element overcoming = overcoming_element(*element);
-        const Element a = first->hanzi->element;
-        const Element b = second->hanzi->element;
+        const Element a = first->element;
+        const Element b = second->element;
         if ((a != *element && b != *element) || a == overcoming || b == overcoming)
             return false;
     }
@@ -139,21 +150,10 @@ bool NameGenerator::try_given_name(const Surname& surname, Gender gender, int gi
 
 std::vector<ProposedName> NameGenerator::given_names(const Surname& surname, Gender gender, int given_length,
                                                      const Element* element, int count, double poetry_share) {
-    Candidates candidates;
-    for (const PoolCharacter& entry : data_.pool()) {
-        if (!entry.formal || !fits(&entry, gender))
-            continue;
-        const Element own = entry.hanzi->element;
-        if (element && own == overcoming_element(*element))
-            continue;
-        candidates.fitting.add(&entry);
-        if (entry.lean == lean_of(gender))
-            candidates.leaning.add(&entry);
-        if (element && own == *element)
-            candidates.element.add(&entry);
-    }
+    const CandidateSet& candidates = data_.candidates(lean_of(gender), element);
     std::vector<ProposedName> names;
-    seen_.clear();
+    names.reserve(static_cast<std::size_t>(std::max(count, 0)));
+    seen_.reset(static_cast<std::size_t>(std::max(count, 0)));
     for (int attempts = attempts_for(count); attempts > 0 && static_cast<int>(names.size()) < count; --attempts)
         try_given_name(surname, gender, given_length, element, poetry_share, candidates, names);
     return names;
@@ -175,7 +175,8 @@ std::vector<ProposedName> NameGenerator::doubled_names(const Surname& surname, i
         if (entry.doubled_formal)
             doubled.push_back(&entry);
     std::vector<ProposedName> names;
-    seen_.clear();
+    names.reserve(static_cast<std::size_t>(std::max(count, 0)));
+    seen_.reset(static_cast<std::size_t>(std::max(count, 0)));
     for (int attempts = attempts_for(count); attempts > 0 && static_cast<int>(names.size()) < count && !doubled.empty();
          --attempts) {
         const PoolCharacter* entry = pick(doubled);
@@ -201,7 +202,8 @@ std::vector<ProposedName> NameGenerator::pet_names(int count) {
     }
     const Surname none;
     std::vector<ProposedName> names;
-    seen_.clear();
+    names.reserve(static_cast<std::size_t>(std::max(count, 0)));
+    seen_.reset(static_cast<std::size_t>(std::max(count, 0)));
     for (int attempts = attempts_for(count); attempts > 0 && static_cast<int>(names.size()) < count; --attempts) {
         const bool use_prefix = !prefixes.empty() && !after_prefix.empty() && (doubled.empty() || chance(0.5));
         if (use_prefix) {
@@ -215,45 +217,35 @@ std::vector<ProposedName> NameGenerator::pet_names(int count) {
     return names;
 }
 
-const Surname& NameGenerator::random_surname(const std::vector<Surname>& surnames, int full_length) {
+std::size_t NameGenerator::random_surname(const std::vector<const SurnameEntry*>& surnames, int full_length) {
     // A two-character name leaves room for a one-character surname only.
     for (;;) {
-        const Surname& surname = pick(surnames);
-        if (full_length == 3 || surname.chars.size() == 1)
-            return surname;
+        const std::size_t index = random_.below(surnames.size());
+        if (full_length == 3 || surnames[index]->chars.size() == 1)
+            return index;
     }
 }
 
 std::vector<ProposedName> NameGenerator::novel_names(NovelLength length, bool common_surnames, bool genders_apart,
                                                      int count) {
     const SurnameKind wanted = common_surnames ? SurnameKind::common : SurnameKind::rare;
-    std::vector<Surname> surnames;
+    std::vector<const SurnameEntry*> surnames;
     bool has_single = false;
     for (const SurnameEntry& entry : data_.surnames()) {
         const bool pleasant =
             std::none_of(entry.chars.begin(), entry.chars.end(), [&](char32_t code) { return data_.is_blocked(code); });
         if (entry.kind == wanted && pleasant) {
-            surnames.push_back(surname_from_entry(entry));
+            surnames.push_back(&entry);
             has_single = has_single || entry.chars.size() == 1;
         }
     }
     std::vector<ProposedName> names;
-    seen_.clear();
+    names.reserve(static_cast<std::size_t>(std::max(count, 0)));
+    seen_.reset(static_cast<std::size_t>(std::max(count, 0)));
     if (surnames.empty() || !has_single)
         return names;
 
-    // Per gender, the given characters it draws from; the element is free.
-    Candidates per_gender[2];
-    for (const PoolCharacter& entry : data_.pool()) {
-        for (Gender gender : {Gender::male, Gender::female}) {
-            if (!entry.formal || !fits(&entry, gender))
-                continue;
-            Candidates& candidates = per_gender[static_cast<int>(gender)];
-            candidates.fitting.add(&entry);
-            if (entry.lean == lean_of(gender))
-                candidates.leaning.add(&entry);
-        }
-    }
+    std::vector<std::optional<Surname>> ready(surnames.size());
     const int male_count = genders_apart ? (count + 1) / 2 : 0;
     for (int attempts = attempts_for(count); attempts > 0 && static_cast<int>(names.size()) < count; --attempts) {
         Gender gender;
@@ -264,10 +256,14 @@ std::vector<ProposedName> NameGenerator::novel_names(NovelLength length, bool co
         const int full_length = length == NovelLength::two     ? 2
                                 : length == NovelLength::three ? 3
                                                                : (chance(0.5) ? 2 : 3);
-        const Surname& surname = random_surname(surnames, full_length);
+        // Each surname is made ready once for the list.
+        const std::size_t index = random_surname(surnames, full_length);
+        if (!ready[index])
+            ready[index] = surname_from_entry(*surnames[index]);
+        const Surname& surname = *ready[index];
         const int given_length = full_length - static_cast<int>(surname.chars.size());
-        try_given_name(surname, gender, given_length, nullptr, novel_poetry_share, per_gender[static_cast<int>(gender)],
-                       names);
+        try_given_name(surname, gender, given_length, nullptr, novel_poetry_share,
+                       data_.candidates(lean_of(gender), nullptr), names);
     }
     return names;
 }

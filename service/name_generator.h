@@ -1,25 +1,27 @@
 #pragma once
 #include <cstdint>
-#include <random>
+#include <initializer_list>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "service/name_data.h"
+#include "service/name_random.h"
 #include "service/surname.h"
 
 namespace namer::service {
 
 enum class Gender { male, female };
 
-// One proposed name: the surname (possibly empty) and the given name, in UTF-8 and in GBK.
+// One proposed name, kept in GBK as the page needs it: the surname (possibly empty) and then the given name.
 struct ProposedName {
-    std::string surname;
-    std::string given;
-    std::string gbk; // the full name
+    std::string gbk;
+    std::size_t surname_length = 0; // characters of the surname at the start
     Gender gender = Gender::male;
 
-    std::string full() const { return surname + given; }
+    // The name, its surname and its given name in UTF-8.
+    std::string full() const;
+    std::string surname() const;
+    std::string given() const;
 };
 
 // How long the names of a fiction list are: two characters, three, or a mix of both.
@@ -52,23 +54,21 @@ public:
     std::vector<ProposedName> novel_names(NovelLength length, bool common_surnames, bool genders_apart, int count);
 
 private:
-    struct CandidateGroup;
-    struct Candidates;
-
     std::vector<ProposedName> given_names(const Surname& surname, Gender gender, int given_length,
                                           const Element* element, int count, double poetry_share);
     bool try_given_name(const Surname& surname, Gender gender, int given_length, const Element* element,
-                        double poetry_share, const Candidates& candidates, std::vector<ProposedName>& names);
-    bool add_name(const Surname& surname, const std::vector<const PoolCharacter*>& given, Gender gender,
+                        double poetry_share, const CandidateSet& candidates, std::vector<ProposedName>& names);
+    bool add_name(const Surname& surname, std::initializer_list<const PoolCharacter*> given, Gender gender,
                   std::vector<ProposedName>& names);
-    const Surname& random_surname(const std::vector<Surname>& surnames, int full_length);
+    // The index of a surname from `surnames` that leaves room in a name of `full_length` characters.
+    std::size_t random_surname(const std::vector<const SurnameEntry*>& surnames, int full_length);
     template <typename T> const T& pick(const std::vector<T>& items);
-    const PoolCharacter* pick_from(const CandidateGroup& group, double core_share);
+    const PoolCharacter* pick_from(const CharacterTiers& group, double core_share);
     bool chance(double probability);
 
     const NameData& data_;
-    std::mt19937_64 random_;
-    std::unordered_set<std::string> seen_; // the names (GBK) already in the list being built
+    NameRandom random_;
+    NameKeySet seen_; // the names already in the list being built, as name_key
 };
 
 } // namespace namer::service

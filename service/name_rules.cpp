@@ -7,19 +7,19 @@ void NameSound::add(const Syllable& syllable) {
         complete = false;
         return;
     }
-    plain[size] = syllable.plain;
+    key[size] = syllable.key;
     tone[size] = syllable.tone;
     ++size;
 }
 
-NameSound name_sound(const Surname& surname, const std::vector<const PoolCharacter*>& given) {
+NameSound name_sound(const Surname& surname, const PoolCharacter* const* given, std::size_t count) {
     NameSound sound;
     if (surname.sounds.size() != surname.chars.size())
         sound.complete = false;
     for (const Syllable& syllable : surname.sounds)
         sound.add(syllable);
-    for (const PoolCharacter* entry : given)
-        sound.add(entry->sound);
+    for (std::size_t i = 0; i < count; ++i)
+        sound.add(given[i]->sound);
     return sound;
 }
 
@@ -28,14 +28,18 @@ bool tones_all_same(const NameSound& sound) {
 }
 
 const Homophone* unfortunate_sound(const NameData& data, const NameSound& sound) {
-    for (std::size_t start = 0; start < sound.size; ++start) {
-        for (const Homophone* homophone : data.homophones_starting(sound.plain[start])) {
-            const auto& wanted = homophone->syllables;
+    for (std::size_t start = 0; start + 1 < sound.size; ++start) {
+        if (!data.may_begin_homophone(sound.key[start], sound.key[start + 1]))
+            continue;
+        const auto [first, last] = data.homophones_starting(sound.key[start]);
+        for (const auto* entry = first; entry != last; ++entry) {
+            const Homophone* homophone = entry->second;
+            const auto& wanted = homophone->keys;
             if (start + wanted.size() > sound.size)
                 continue;
             bool same = true;
             for (std::size_t k = 1; k < wanted.size() && same; ++k)
-                same = sound.plain[start + k] == wanted[k];
+                same = sound.key[start + k] == wanted[k];
             if (same)
                 return homophone;
         }
@@ -43,13 +47,13 @@ const Homophone* unfortunate_sound(const NameData& data, const NameSound& sound)
     return nullptr;
 }
 
-bool acceptable_name(const NameData& data, const Surname& surname, const std::vector<const PoolCharacter*>& given) {
-    for (const PoolCharacter* entry : given) {
-        const char32_t code = entry->hanzi->code;
-        if (data.is_blocked(code) || surname.chars.find(code) != std::u32string::npos)
+bool acceptable_name(const NameData& data, const Surname& surname, const PoolCharacter* const* given,
+                     std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+        if (given[i]->blocked || surname.chars.find(given[i]->code) != std::u32string::npos)
             return false;
     }
-    const NameSound sound = name_sound(surname, given);
+    const NameSound sound = name_sound(surname, given, count);
     return !tones_all_same(sound) && !unfortunate_sound(data, sound);
 }
 

@@ -29,7 +29,18 @@ const MarkedVowel* find_marked(char32_t code) {
 } // namespace
 
 Syllable make_syllable(std::string_view marked) {
-    return Syllable{std::string(marked), plain_syllable(marked), syllable_tone(marked)};
+    std::string plain = plain_syllable(marked);
+    const std::uint64_t key = syllable_key(plain);
+    return Syllable{syllable_tone(marked), key, std::string(marked), std::move(plain)};
+}
+
+std::uint64_t syllable_key(std::string_view plain) {
+    std::uint64_t key = 0;
+    for (std::size_t i = 0; i < plain.size() && i < 12; ++i) {
+        const char c = plain[i];
+        key = key << 5 | static_cast<std::uint64_t>(c >= 'a' && c <= 'z' ? c - 'a' + 1 : 27);
+    }
+    return key;
 }
 
 int syllable_tone(std::string_view syllable) {

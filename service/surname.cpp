@@ -9,7 +9,7 @@
 namespace namer::service {
 
 Surname surname_from_entry(const SurnameEntry& entry) {
-    return Surname{entry.text, entry.chars, gbk_from_utf8(entry.text), entry.sounds, &entry};
+    return Surname{entry.text, entry.chars, entry.gbk, entry.sounds, &entry};
 }
 
 SurnameField read_surname_field(const NameData& data, std::string_view gbk) {
