@@ -234,7 +234,10 @@ std::vector<ProposedName> NameGenerator::novel_names(NovelLength length, bool co
     for (const SurnameEntry& entry : data_.surnames()) {
         const bool pleasant =
             std::none_of(entry.chars.begin(), entry.chars.end(), [&](char32_t code) { return data_.is_blocked(code); });
-        if (entry.kind == wanted && pleasant) {
+        // A rare surname that is also a typical given-name character (文, 秋) would read as a given name.
+        const PoolCharacter* as_given = entry.chars.size() == 1 ? data_.pool_character(entry.chars[0]) : nullptr;
+        const bool reads_as_given = entry.kind == SurnameKind::rare && as_given && as_given->core;
+        if (entry.kind == wanted && pleasant && !reads_as_given) {
             surnames.push_back(&entry);
             has_single = has_single || entry.chars.size() == 1;
         }
