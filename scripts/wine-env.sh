@@ -7,3 +7,4 @@ if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
     wineboot -i >/dev/null 2>&1 || true
     wineserver -w || true
 fi
+source "$(dirname "${BASH_SOURCE[0]}")/wine-desktop.sh"

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 
 #include "base/text.h"
@@ -50,6 +51,18 @@ public:
     virtual void end_program(int exit_code) = 0;
     // Processes the window events that are pending, as the wait of a request does.
     virtual void process_pending_events() = 0;
+
+    // The routine that end_program and the end of the message loop run, once; none until one is registered.
+    virtual void set_exit_routine(std::function<void()> routine) = 0;
+    // Dispatches window events until no window of the program is left (or the loop is told to quit); then runs
+    // the exit routine and returns the exit code, 0.
+    virtual int run_message_loop() = 0;
+    // Styles 1 to 3 draw the standard controls of every window, existing and created later, flat with frames in
+    // the style's colour; any other style removes that restyling.
+    virtual void set_control_skin(int style) = 0;
+    // While busy, the pointer shows the busy-in-background cursor over the program's windows; nothing is
+    // disabled.
+    virtual void set_busy(bool busy) = 0;
 };
 
 } // namespace namer

@@ -20,7 +20,8 @@ bool is_gb2312_hanzi(const Text& unit);
 Text pinyin_reading(const Text& unit, std::int32_t number);
 
 // The text of the pinyin column: each Chinese character's first reading (followed by a space when `add_space`),
-// every other character in half width.
+// every other character in half width. A control byte is copied as a character of its own, so it never shifts the
+// pairing of the two-byte characters after it; a lead byte with nothing after it is dropped.
 Text name_pinyin(const Text& name, bool add_space);
 
 } // namespace namer

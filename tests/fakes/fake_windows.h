@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "platform/window_services.h"
+#include "ui/handler_table.h"
+#include "ui/window_definition.h"
 
 namespace namer {
 
@@ -15,9 +17,11 @@ struct ProgramEnded : std::runtime_error {
     int exit_code;
 };
 
-// An in-memory window toolkit with the rules of the real one: deferred destruction carried out when events are
-// processed, created event before showing, activation of an open window. Controls come into being when first
-// written; tests set what the user typed and chose through window().
+// An in-memory window toolkit with the rules of the real one, built from the same window definitions: controls
+// exist as the definitions list them, in their initial states; events run the handlers the definitions bind by
+// name; destruction asked for is carried out when events are processed; the created event runs before showing;
+// an open window is only activated. Tests play the user through click(), type(), choose_page(), double_click()
+// and close(), or set what the user typed and chose directly through window().
 class FakeWindows : public WindowServices {
 public:
     struct List {
@@ -28,29 +32,50 @@ public:
     struct Window {
         bool open = false;
         bool pending = false;
+        bool shown = false; // after its created event
         std::map<ControlName, Text> edits;
         std::map<ControlName, bool> checked;
         std::map<ControlName, List> lists;
         std::map<ControlName, int> pages;
     };
 
-    // Event handlers per window, as the window definitions bind them.
+    explicit FakeWindows(std::vector<WindowDefinition> definitions = window_definitions());
+
+    // The program's handlers, run by the names the definitions bind.
+    HandlerTable handlers;
+    // Per-window handlers; one that is set replaces what the definition binds to that event.
     std::map<WindowId, std::function<void()>> on_created, on_can_close, on_destroyed;
-    // Runs with every processing of pending events (user actions during a wait).
+    // Runs with every processing of pending events (user actions during a wait or in the message loop).
     std::function<void()> on_events;
-    // Initial control states of a freshly built window.
+    // Changes to a freshly built window's initial control states, applied before its created event.
     std::map<WindowId, std::function<void(Window&)>> initial_state;
-    // Pages a tab control has (six for the MainWindow's tab control unless set).
-    int page_count = 6;
+    // The style of the last set_control_skin, 0 before any.
+    int skin_style = 0;
+    // Whether the pointer shows the busy cursor.
+    bool busy = false;
 
     // What happened, in order: "open Main", "activate Main", "created Main", "show Main", "destroy-request Main",
-    // "destroyed Main", "end 0".
+    // "destroyed Main", "skin 3", "loop ended", "end 0".
     std::vector<std::string> log;
 
     Window& window(WindowId id) { return windows_[id]; }
-    // The user closes a window: can-be-closed handler, then destroyed at once.
-    void close(WindowId id);
+    const WindowDefinition& definition(WindowId id) const;
     static std::string name(WindowId id);
+
+    // The user closes a window (close button, Alt+F4 or Esc): can-be-closed handler, then destroyed at once.
+    void close(WindowId id);
+    // The user clicks a push button (its clicked handler runs) or an option button (checked, the other buttons
+    // of its group box unchecked). Other controls and closed windows ignore the click.
+    void click(WindowId id, const ControlName& control);
+    // The user types text at the end of an edit box.
+    void type(WindowId id, const ControlName& edit, const Text& text);
+    // The user clicks the tab of a page: it is selected, no program code runs.
+    void choose_page(WindowId id, const ControlName& tab, int page);
+    // The user double-clicks a list on a row, or below the last row (leaving no row selected); the
+    // double-clicked handler runs either way.
+    void double_click(WindowId id, const ControlName& list, int row);
+    // Whether the user sees the control: its window is open and, on a tab page, that page is selected.
+    bool is_visible(WindowId id, const ControlName& control);
 
     Text edit_text(WindowId window, const ControlName& edit) override;
     bool is_checked(WindowId window, const ControlName& option) override;
@@ -65,13 +90,32 @@ public:
     void open_window(WindowId window) override;
     void destroy_window(WindowId window) override;
     bool is_destruction_pending(WindowId window) override;
+    // Releases the windows without their will-be-destroyed events, runs the exit routine once, throws
+    // ProgramEnded.
     void end_program(int exit_code) override;
     void process_pending_events() override;
+    void set_exit_routine(std::function<void()> routine) override;
+    // Processes events while a window is open and something is left to process (a destruction request or
+    // on_events). When no window is left it runs the exit routine and returns 0; when windows are still open
+    // with nothing left to process (the test's user walked away) it returns -1 without the exit routine.
+    int run_message_loop() override;
+    void set_control_skin(int style) override;
+    void set_busy(bool on) override { busy = on; }
 
 private:
+    void run_event(WindowId id, const ControlName& source, WindowEvent event);
     void destroy_now(WindowId id);
+    void run_exit_routine();
+    bool any_open();
+    const ControlDefinition* control(WindowId id, const ControlName& name, ControlKind kind);
+    List* list(WindowId id, const ControlName& name);
+
+    std::vector<WindowDefinition> definitions_;
     std::map<WindowId, Window> windows_;
-    std::vector<WindowId> posted_;
+    std::map<WindowId, int> generation_; // which instance of a window is open
+    std::map<WindowId, bool> closing_;
+    std::vector<std::pair<WindowId, int>> posted_;
+    std::function<void()> exit_routine_;
 };
 
 } // namespace namer

@@ -17,6 +17,7 @@ public:
     // The script.
     bool fail_open = false, fail_connect = false, fail_request = false;
     std::vector<Bytes> body_chunks; // what successive reads deliver; a read after the last delivers 0
+    bool endless_body = false;      // every read delivers a full buffer of 'x'
     Text raw_headers = "HTTP/1.1 200 OK\r\n\r\n";
     bool header_query_fails = false;
 
