@@ -349,4 +349,29 @@ TEST_F(ProgramStart, SecondInstanceIsServedToo) {
     end_with_escape(first);
 }
 
+// The copy left open keeps working when the copy whose service it used has ended.
+TEST_F(ProgramStart, SecondInstanceIsServedAfterTheFirstHasEnded) {
+    RemoteWindow first = only_window(main_caption, WindowId::MainWindow);
+    ASSERT_NE(first.hwnd(), nullptr);
+    ProgramProcess second_process(program_path());
+    ASSERT_TRUE(second_process.started());
+    HWND second_hwnd = second_process.wait_for_only_window(main_caption, window_limit_ms);
+    ASSERT_NE(second_hwnd, nullptr);
+    end_with_escape(first);
+
+    RemoteWindow second(second_process.handle(), second_hwnd, WindowId::MainWindow);
+    second.click_page(tabs, 3);
+    ASSERT_TRUE(wait_until([&] { return second.is_visible("按钮_小名起名"); }, 5000));
+    second.click("按钮_小名起名");
+    HWND result_hwnd = second_process.wait_for_only_window(result_caption, window_limit_ms);
+    ASSERT_NE(result_hwnd, nullptr);
+    RemoteWindow result(second_process.handle(), result_hwnd, WindowId::ResultWindow);
+    EXPECT_EQ(result.row_count(list), 20) << "no names: the service went with the copy that had started it";
+    result.press_key(VK_ESCAPE);
+    HWND back = second_process.wait_for_only_window(main_caption, window_limit_ms);
+    ASSERT_NE(back, nullptr);
+    RemoteWindow(second_process.handle(), back, WindowId::MainWindow).press_key(VK_ESCAPE);
+    EXPECT_EQ(second_process.wait_for_exit(exit_limit_ms), std::optional<DWORD>(0));
+}
+
 } // namespace
