@@ -39,5 +39,6 @@ xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir build/win64 --output-on-
 
 echo "== package, and namer.exe end to end in its own process (under Wine)"
 bash scripts/package.sh --build-dir build/win64
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c "ctest --test-dir build/win64 --output-on-failure -L e2e &&
-    bash tests/e2e/check_package.sh --build-dir build/win64"
+xvfb-run -a -s "-screen 0 1024x768x24" bash -c "status=0
+    ctest --test-dir build/win64 --output-on-failure -L e2e || status=1
+    bash tests/e2e/check_package.sh --build-dir build/win64 && exit \$status"
