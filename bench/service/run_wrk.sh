@@ -2,8 +2,9 @@
 # The naming service against nginx on loopback, run by hand (not a test):
 #   bash bench/service/run_wrk.sh [build-dir] [seconds]
 # wrk asks the service for /showName.php with limit 200 (a POST, like the client) at 64 connections, then asks nginx
-# for a static page of the same size. Both log every request to /dev/null. Prints requests per second, the p99 latency and the service's peak resident
-# memory. Goal: at least half of nginx's rate, p99 under 10 ms, resident memory under 64 MB.
+# for a static page of the same size; both log each request to /dev/null. Prints requests per second, the p99
+# latency and the service's peak resident memory. Goal: at least half of nginx's rate, p99 under 10 ms, resident
+# memory under 64 MB.
 # Needs wrk and nginx-light (scripts/packages.txt); builds the service if the build has none.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
