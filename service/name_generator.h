@@ -28,11 +28,11 @@ struct ProposedName {
 // How long the names of a fiction list are: two characters, three, or a mix of both.
 enum class NovelLength { two, three, mixed };
 
+class GivenNamePools;
+
 // Proposes names from the pool. Every list it returns holds no name twice and only names that pass
 // acceptable_name; it holds fewer names than asked only when the pool cannot give more. The same seed and the
 // same calls give the same names.
-class GivenNamePools;
-
 class NameGenerator {
 public:
     // With pools, general lists of two-character given names walk them (see GivenNamePools) instead of drawing
