@@ -42,6 +42,12 @@ protected:
         ASSERT_NE(port_, 0);
     }
 
+    // The server logs from its own threads, after its reply is out: stop it before the log goes.
+    void TearDown() override {
+        if (server_)
+            server_->stop();
+    }
+
     std::vector<std::string> log() {
         const std::lock_guard<std::mutex> lock(log_mutex_);
         return log_;
