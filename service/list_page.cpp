@@ -13,7 +13,10 @@ constexpr std::string_view item_middle = "\" target=\"_blank\">";
 constexpr std::string_view item_end = "</a></li>\n";
 
 bool needs_escape(std::string_view text) {
-    return text.find_first_of("&<>\"'") != std::string_view::npos;
+    for (char c : text)
+        if (c == '&' || c == '<' || c == '>' || c == '"' || c == '\'')
+            return true;
+    return false;
 }
 
 // One list item; a name of Chinese characters (every name the generator makes) is written in one piece.

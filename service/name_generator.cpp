@@ -1,9 +1,11 @@
 #include "service/name_generator.h"
 
 #include <algorithm>
+#include <numeric>
 #include <optional>
 
 #include "base/gbk.h"
+#include "service/given_name_pools.h"
 #include "service/name_rules.h"
 #include "service/utf8_text.h"
 
@@ -62,7 +64,8 @@ std::string ProposedName::given() const {
     return utf8_from_code_points(code_points(full()).substr(surname_length));
 }
 
-NameGenerator::NameGenerator(const NameData& data, std::uint64_t seed) : data_(data), random_(seed) {}
+NameGenerator::NameGenerator(const NameData& data, std::uint64_t seed, const GivenNamePools* pools)
+    : data_(data), pools_(pools), random_(seed) {}
 
 template <typename T> const T& NameGenerator::pick(const std::vector<T>& items) {
     return items[random_.below(items.size())];
@@ -95,18 +98,20 @@ bool NameGenerator::add_name(const Surname& surname, std::initializer_list<const
     if (seen_.holds(slot) || !acceptable_name(data_, surname, given.begin(), given.size()))
         return false;
     seen_.fill(slot, key);
+    append_name(surname, given.begin(), given.size(), gender, names);
+    return true;
+}
+
+void NameGenerator::append_name(const Surname& surname, const PoolCharacter* const* given, std::size_t count,
+                                Gender gender, std::vector<ProposedName>& names) {
     // Surnames are at most two characters (four bytes); given names here are at most two as well.
     char bytes[8];
     std::size_t length = surname.gbk.copy(bytes, 4);
-    for (const PoolCharacter* entry : given) {
-        bytes[length++] = entry->gbk[0];
-        bytes[length++] = entry->gbk[1];
+    for (std::size_t i = 0; i < count && i < 2; ++i) {
+        bytes[length++] = given[i]->gbk[0];
+        bytes[length++] = given[i]->gbk[1];
     }
-    ProposedName& name = names.emplace_back();
-    name.gbk.assign(bytes, length);
-    name.surname_length = surname.chars.size();
-    name.gender = gender;
-    return true;
+    names.push_back(ProposedName{std::string(bytes, length), surname.chars.size(), gender});
 }
 
 bool NameGenerator::try_given_name(const Surname& surname, Gender gender, int given_length, const Element* element,
@@ -119,6 +124,15 @@ bool NameGenerator::try_given_name(const Surname& surname, Gender gender, int gi
         return add_name(surname, {only}, gender, names);
     }
 
+    const auto [first, second] = draw_pair(gender, element, poetry_share, candidates);
+    if (!first)
+        return false;
+    return add_name(surname, {first, second}, gender, names);
+}
+
+std::pair<const PoolCharacter*, const PoolCharacter*>
+NameGenerator::draw_pair(Gender gender, const Element* element, double poetry_share, const CandidateSet& candidates) {
+    const std::pair<const PoolCharacter*, const PoolCharacter*> none{nullptr, nullptr};
     const PoolCharacter* first = nullptr;
     const PoolCharacter* second = nullptr;
     const std::vector<PoetryPair>& pairs = data_.poetry_pairs(lean_of(gender));
@@ -130,22 +144,47 @@ bool NameGenerator::try_given_name(const Surname& surname, Gender gender, int gi
         first = pick_from(element ? candidates.element : candidates.leaning, core_share_first);
         second = pick_from(candidates.fitting, core_share_second);
         if (!first || !second)
-            return false;
+            return none;
         if (chance(0.5))
             std::swap(first, second);
     }
     if (first == second || !fits(first, gender) || !fits(second, gender))
-        return false;
+        return none;
     if (first->lean != lean_of(gender) && second->lean != lean_of(gender))
-        return false;
+        return none;
     if (element) {
         const Element overcoming = overcoming_element(*element);
-        const Element a = first->element;
-        const Element b = second->element;
-        if ((a != *element && b != *element) || a == overcoming || b == overcoming)
-            return false;
+        if ((first->element != *element && second->element != *element) || first->element == overcoming ||
+            second->element == overcoming)
+            return none;
     }
-    return add_name(surname, {first, second}, gender, names);
+    return {first, second};
+}
+
+std::pair<const PoolCharacter*, const PoolCharacter*> NameGenerator::draw_free_pair(Gender gender) {
+    return draw_pair(gender, nullptr, free_poetry_share, data_.candidates(lean_of(gender), nullptr));
+}
+
+std::vector<ProposedName> NameGenerator::walk_pool(const Surname& surname, Gender gender, int count) {
+    const auto& pool = pools_->pool(gender);
+    std::vector<ProposedName> names;
+    names.reserve(static_cast<std::size_t>(std::max(count, 0)));
+    if (pool.empty())
+        return names;
+    // A random start and a random step coprime with the pool's size visit every drawn name once, in an order of
+    // their own for each list; the pool holds each name once, so the list holds no name twice.
+    const std::size_t size = pool.size();
+    std::size_t step = 1 + 2 * random_.below(size);
+    while (std::gcd(step, size) != 1)
+        step += 2;
+    std::size_t at = random_.below(size);
+    for (std::size_t visited = 0; visited < size && static_cast<int>(names.size()) < count; ++visited) {
+        const auto& given = pool[at];
+        if (acceptable_with_surname(data_, surname, given.data(), given.size()))
+            append_name(surname, given.data(), given.size(), gender, names);
+        at = (at + step) % size;
+    }
+    return names;
 }
 
 std::vector<ProposedName> NameGenerator::given_names(const Surname& surname, Gender gender, int given_length,
@@ -161,6 +200,8 @@ std::vector<ProposedName> NameGenerator::given_names(const Surname& surname, Gen
 
 std::vector<ProposedName> NameGenerator::free_names(const Surname& surname, Gender gender, int given_length,
                                                     int count) {
+    if (given_length == 2 && pools_)
+        return walk_pool(surname, gender, count);
     return given_names(surname, gender, given_length, nullptr, count, free_poetry_share);
 }
 

@@ -33,6 +33,11 @@ bool tones_all_same(const NameSound& sound);
 // stand one after another anywhere in the name.
 const Homophone* unfortunate_sound(const NameData& data, const NameSound& sound);
 
+// For a given name that passes acceptable_name on its own (without a surname): the rules its surname adds, namely
+// no surname character repeated, not three equal tones, no unfortunate sound that begins in the surname.
+bool acceptable_with_surname(const NameData& data, const Surname& surname, const PoolCharacter* const* given,
+                             std::size_t count);
+
 // The rules every proposed name obeys: no blocked character, no character of the surname in the given name,
 // no unfortunate sound, and not three equal tones.
 bool acceptable_name(const NameData& data, const Surname& surname, const PoolCharacter* const* given,

@@ -1,10 +1,10 @@
 #include "service/naming_server.h"
 
 #include <boost/asio/dispatch.hpp>
+#include <boost/asio/executor_work_guard.hpp>
 #include <boost/asio/io_context.hpp>
 #include <boost/asio/ip/tcp.hpp>
 #include <boost/asio/steady_timer.hpp>
-#include <boost/asio/strand.hpp>
 #include <boost/beast/core.hpp>
 #include <boost/beast/http.hpp>
 #include <optional>
@@ -170,11 +170,22 @@ std::uint64_t fresh_seed() {
 
 } // namespace
 
+// One io_context per serving thread, each running alone: connections are dealt out in turn, so the threads share
+// no queue and no lock. The first context also runs the acceptor.
 struct NamingServer::Running {
-    explicit Running(int threads) : io(threads), acceptor(asio::make_strand(io)), retry(io) {}
+    explicit Running(int threads)
+        : contexts(make_contexts(threads)), acceptor(*contexts.front()), retry(*contexts.front()) {}
+
+    static std::vector<std::unique_ptr<asio::io_context>> make_contexts(int count) {
+        std::vector<std::unique_ptr<asio::io_context>> made;
+        for (int i = 0; i < count; ++i)
+            made.push_back(std::make_unique<asio::io_context>(1));
+        return made;
+    }
 
     void accept() {
-        acceptor.async_accept(asio::make_strand(io), [this](beast::error_code ec, tcp::socket socket) {
+        asio::io_context& next = *contexts[next_context++ % contexts.size()];
+        acceptor.async_accept(next, [this](beast::error_code ec, tcp::socket socket) {
             if (ec == asio::error::operation_aborted || !acceptor.is_open())
                 return;
             if (ec) {
@@ -191,11 +202,13 @@ struct NamingServer::Running {
         });
     }
 
-    asio::io_context io;
+    // The contexts are destroyed last: with them go the handlers still queued, and the open sessions.
+    std::vector<std::unique_ptr<asio::io_context>> contexts;
     tcp::acceptor acceptor;
     asio::steady_timer retry;
     std::shared_ptr<Shared> shared;
     std::vector<std::thread> threads;
+    std::size_t next_context = 0;
     std::uint16_t port = 0;
 };
 
@@ -234,8 +247,12 @@ std::error_code NamingServer::start(const std::string& bind, std::uint16_t port,
     running->port = running->acceptor.local_endpoint().port();
     running->shared = std::make_shared<Shared>(options_.data, seed ? *seed : fresh_seed(), options_);
     running->accept();
-    for (int i = 0; i < threads; ++i)
-        running->threads.emplace_back([io = &running->io] { io->run(); });
+    for (const auto& context : running->contexts)
+        running->threads.emplace_back([io = context.get()] {
+            // Keep running while the server runs, whether or not a connection is open.
+            auto guard = asio::make_work_guard(*io);
+            io->run();
+        });
     running_ = std::move(running);
     return {};
 }
@@ -247,7 +264,8 @@ std::uint16_t NamingServer::port() const {
 void NamingServer::stop() {
     if (!running_)
         return;
-    running_->io.stop();
+    for (const auto& context : running_->contexts)
+        context->stop();
     for (std::thread& thread : running_->threads)
         thread.join();
     // Destroying the io_context destroys the handlers still queued, and with them the open sessions.

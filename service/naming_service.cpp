@@ -142,7 +142,7 @@ ServiceReply list_reply(ListPage page) {
     return ServiceReply{200, render_list_page(page), std::string()};
 }
 
-ServiceReply free_naming(const NameData& data, const FormFields& form, std::uint64_t seed) {
+ServiceReply free_naming(const NameData& data, const FormFields& form, NameGenerator& generator) {
     ListChoices choices = read_list_choices(data, form, true, true, true);
     if (!choices.problem.empty())
         return bad_request(choices.problem);
@@ -151,22 +151,22 @@ ServiceReply free_naming(const NameData& data, const FormFields& form, std::uint
                   surname_text(choices.surname) + u8" · " + gender_text(choices.gender) + u8" · " +
                       length_text(given_length, choices.surname),
                   std::move(choices.notes),
-                  NameGenerator(data, seed).free_names(choices.surname, choices.gender, given_length, choices.count)};
+                  generator.free_names(choices.surname, choices.gender, given_length, choices.count)};
     note_shortfall(page, choices.count);
     return list_reply(std::move(page));
 }
 
-ServiceReply doubled_naming(const NameData& data, const FormFields& form, std::uint64_t seed) {
+ServiceReply doubled_naming(const NameData& data, const FormFields& form, NameGenerator& generator) {
     ListChoices choices = read_list_choices(data, form, false, false, false);
     if (!choices.problem.empty())
         return bad_request(choices.problem);
     ListPage page{u8"叠字起名", surname_text(choices.surname) + u8" · 叠字名", std::move(choices.notes),
-                  NameGenerator(data, seed).doubled_names(choices.surname, doubled_count)};
+                  generator.doubled_names(choices.surname, doubled_count)};
     note_shortfall(page, doubled_count);
     return list_reply(std::move(page));
 }
 
-ServiceReply element_naming(const NameData& data, const FormFields& form, std::uint64_t seed) {
+ServiceReply element_naming(const NameData& data, const FormFields& form, NameGenerator& generator) {
     ListChoices choices = read_list_choices(data, form, true, true, false);
     if (!choices.problem.empty())
         return bad_request(choices.problem);
@@ -176,12 +176,11 @@ ServiceReply element_naming(const NameData& data, const FormFields& form, std::u
         return bad_request(invalid_field("wuxing", wuxing, u8"1 到 5（金、木、水、火、土）"));
     const auto element = static_cast<Element>(*number);
     const int given_length = given_length_for(choices.full_length, choices.surname);
-    ListPage page{
-        u8"五行起名",
-        surname_text(choices.surname) + u8" · " + gender_text(choices.gender) + u8" · " +
-            length_text(given_length, choices.surname) + u8" · 五行补" + std::string(element_name(element)),
-        std::move(choices.notes),
-        NameGenerator(data, seed).element_names(choices.surname, choices.gender, given_length, element, element_count)};
+    ListPage page{u8"五行起名",
+                  surname_text(choices.surname) + u8" · " + gender_text(choices.gender) + u8" · " +
+                      length_text(given_length, choices.surname) + u8" · 五行补" + std::string(element_name(element)),
+                  std::move(choices.notes),
+                  generator.element_names(choices.surname, choices.gender, given_length, element, element_count)};
     page.notes.push_back(u8"名字里至少有一个字五行属" + std::string(element_name(element)) + u8"，且没有五行属" +
                          std::string(element_name(overcoming_element(element))) + u8"（" +
                          std::string(element_name(overcoming_element(element))) + u8"克" +
@@ -190,13 +189,13 @@ ServiceReply element_naming(const NameData& data, const FormFields& form, std::u
     return list_reply(std::move(page));
 }
 
-ServiceReply pet_naming(const NameData& data, std::uint64_t seed) {
-    ListPage page{u8"小名起名", u8"小名 · 叠字或带「小」「阿」", {}, NameGenerator(data, seed).pet_names(pet_count)};
+ServiceReply pet_naming(NameGenerator& generator) {
+    ListPage page{u8"小名起名", u8"小名 · 叠字或带「小」「阿」", {}, generator.pet_names(pet_count)};
     note_shortfall(page, pet_count);
     return list_reply(std::move(page));
 }
 
-ServiceReply novel_naming(const NameData& data, const FormFields& form, std::uint64_t seed) {
+ServiceReply novel_naming(const FormFields& form, NameGenerator& generator) {
     const std::string num = field_or(form, "num", "1");
     const std::optional<int> length = number_in(num, 1, 3);
     if (!length)
@@ -224,7 +223,7 @@ ServiceReply novel_naming(const NameData& data, const FormFields& form, std::uin
                        : *length == 2 ? u8"三字姓名"
                                       : u8"二字、三字混合"),
                   {},
-                  NameGenerator(data, seed).novel_names(novel_length, common, apart, *count)};
+                  generator.novel_names(novel_length, common, apart, *count)};
     if (apart)
         page.notes.push_back(u8"先列男名，再列女名。");
     note_shortfall(page, *count);
@@ -271,7 +270,11 @@ constexpr Route routes[] = {
 } // namespace
 
 NamingService::NamingService(std::shared_ptr<const NameData> data, std::uint64_t seed)
-    : data_(std::move(data)), base_seed_(seed) {}
+    : data_(std::move(data)), pools_(*data_), base_seed_(seed) {}
+
+NameGenerator NamingService::generator_for_request(std::uint64_t sequence) const {
+    return NameGenerator(*data_, request_seed(base_seed_, sequence), &pools_);
+}
 
 std::uint64_t NamingService::request_seed(std::uint64_t base_seed, std::uint64_t sequence) {
     // splitmix64 of the pair: neighbouring requests get unrelated streams.
@@ -282,7 +285,7 @@ std::uint64_t NamingService::request_seed(std::uint64_t base_seed, std::uint64_t
 }
 
 ServiceReply NamingService::handle(std::string_view method, std::string_view target, std::string_view body) {
-    const std::uint64_t seed = request_seed(base_seed_, next_sequence_.fetch_add(1));
+    NameGenerator generator = generator_for_request(next_sequence_.fetch_add(1));
     const std::size_t question = target.find('?');
     const std::string_view path = target.substr(0, question);
     const std::string_view query = question == target.npos ? std::string_view() : target.substr(question + 1);
@@ -303,7 +306,7 @@ ServiceReply NamingService::handle(std::string_view method, std::string_view tar
     if (path == "/showMeaning.php")
         return meaning(*data_, query);
     if (path == "/showXiaoming.php")
-        return pet_naming(*data_, seed);
+        return pet_naming(generator);
     if (path == "/")
         return index_page();
 
@@ -311,12 +314,12 @@ ServiceReply NamingService::handle(std::string_view method, std::string_view tar
     if (!form)
         return bad_request(u8"请求正文的百分号编码有误。");
     if (path == "/showName.php")
-        return free_naming(*data_, *form, seed);
+        return free_naming(*data_, *form, generator);
     if (path == "/showDiezi.php")
-        return doubled_naming(*data_, *form, seed);
+        return doubled_naming(*data_, *form, generator);
     if (path == "/showWuxing.php")
-        return element_naming(*data_, *form, seed);
-    return novel_naming(*data_, *form, seed);
+        return element_naming(*data_, *form, generator);
+    return novel_naming(*form, generator);
 }
 
 } // namespace namer::service

@@ -5,7 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "service/given_name_pools.h"
 #include "service/name_data.h"
+#include "service/name_generator.h"
 
 namespace namer::service {
 
@@ -41,10 +43,14 @@ public:
     // answers has number 0). Every request, answered with names or not, takes the next number.
     static std::uint64_t request_seed(std::uint64_t base_seed, std::uint64_t sequence);
 
+    // The generator the request with this sequence number draws its names with.
+    NameGenerator generator_for_request(std::uint64_t sequence) const;
+
     const NameData& data() const { return *data_; }
 
 private:
     std::shared_ptr<const NameData> data_;
+    GivenNamePools pools_;
     std::uint64_t base_seed_;
     std::atomic<std::uint64_t> next_sequence_{0};
 };

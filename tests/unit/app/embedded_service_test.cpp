@@ -20,11 +20,16 @@ TEST(EmbeddedService, OnlyALoopbackAddressIsServedHere) {
 }
 
 TEST(EmbeddedService, ServesOnItsPortAndLeavesATakenPortToItsOwner) {
+    // Another program on this machine may hold a port: take the first free one of a range.
     EmbeddedService first;
-    first.start_for("http://127.0.0.1:18731");
+    Text base;
+    for (int port = 18731; port < 18831 && !first.serving(); ++port) {
+        base = "http://127.0.0.1:" + std::to_string(port);
+        first.start_for(base);
+    }
     ASSERT_TRUE(first.serving());
     EmbeddedService second; // another instance of the program
-    second.start_for("http://127.0.0.1:18731");
+    second.start_for(base);
     EXPECT_FALSE(second.serving());
     first.stop();
     EXPECT_FALSE(first.serving());

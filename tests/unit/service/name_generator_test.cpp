@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "service/given_name_pools.h"
 #include "service/name_generator.h"
 #include "service/name_rules.h"
 #include "service/utf8_text.h"
@@ -62,6 +63,23 @@ void expect_formal_for(const ProposedName& name, Gender gender) {
     EXPECT_TRUE(leaning);
 }
 
+const GivenNamePools& pools() {
+    static const GivenNamePools built(embedded_data());
+    return built;
+}
+
+TEST(GivenNamePools, HoldDistinctNamesThatPassWithoutASurname) {
+    for (Gender gender : {Gender::male, Gender::female}) {
+        const auto& pool = pools().pool(gender);
+        EXPECT_EQ(pool.size(), GivenNamePools::names_per_gender);
+        std::set<std::pair<char32_t, char32_t>> seen;
+        for (const auto& given : pool) {
+            EXPECT_TRUE(seen.insert({given[0]->code, given[1]->code}).second);
+            EXPECT_TRUE(acceptable_name(embedded_data(), Surname{}, given.data(), given.size()));
+        }
+    }
+}
+
 TEST(NameGenerator, FreeNamesHaveTheCountLengthAndGenderAsked) {
     struct Case {
         const char* surname;
@@ -79,12 +97,16 @@ TEST(NameGenerator, FreeNamesHaveTheCountLengthAndGenderAsked) {
                      std::to_string(c.full_length));
         const Surname surname = surname_of(c.surname);
         const int given_length = given_length_for(c.full_length, surname);
-        const auto names = NameGenerator(embedded_data(), seed).free_names(surname, c.gender, given_length, c.count);
-        ASSERT_EQ(static_cast<int>(names.size()), c.count);
-        expect_sound_list(names, surname);
-        for (const ProposedName& name : names) {
-            EXPECT_EQ(code_points(name.given()).size(), static_cast<std::size_t>(given_length));
-            expect_formal_for(name, c.gender);
+        for (const GivenNamePools* walked : {static_cast<const GivenNamePools*>(nullptr), &pools()}) {
+            SCOPED_TRACE(walked ? "from the pools" : "drawn afresh");
+            const auto names =
+                NameGenerator(embedded_data(), seed, walked).free_names(surname, c.gender, given_length, c.count);
+            ASSERT_EQ(static_cast<int>(names.size()), c.count);
+            expect_sound_list(names, surname);
+            for (const ProposedName& name : names) {
+                EXPECT_EQ(code_points(name.given()).size(), static_cast<std::size_t>(given_length));
+                expect_formal_for(name, c.gender);
+            }
         }
     }
 }
@@ -208,9 +230,9 @@ TEST(NameGenerator, NovelNamesFollowLengthSurnameKindAndGenderOrder) {
 
 TEST(NameGenerator, SameSeedSameNamesOtherSeedOtherNames) {
     const Surname surname = surname_of(u8"陈");
-    const auto first = NameGenerator(embedded_data(), 7).free_names(surname, Gender::female, 2, 50);
-    const auto again = NameGenerator(embedded_data(), 7).free_names(surname, Gender::female, 2, 50);
-    const auto other = NameGenerator(embedded_data(), 8).free_names(surname, Gender::female, 2, 50);
+    const auto first = NameGenerator(embedded_data(), 7, &pools()).free_names(surname, Gender::female, 2, 50);
+    const auto again = NameGenerator(embedded_data(), 7, &pools()).free_names(surname, Gender::female, 2, 50);
+    const auto other = NameGenerator(embedded_data(), 8, &pools()).free_names(surname, Gender::female, 2, 50);
     auto texts = [](const std::vector<ProposedName>& names) {
         std::vector<std::string> out;
         for (const ProposedName& name : names)

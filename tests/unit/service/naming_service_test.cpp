@@ -28,7 +28,7 @@ protected:
 
     // The generator as the service drives it for its request number `sequence` (the first request is 0).
     NameGenerator generator_for_request(std::uint64_t sequence) const {
-        return NameGenerator(service.data(), NamingService::request_seed(base_seed, sequence));
+        return service.generator_for_request(sequence);
     }
 
     NamingService service;
