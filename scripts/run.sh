@@ -12,4 +12,5 @@ fi
 cmake -S . -B build/win64 -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" >/dev/null
 cmake --build build/win64 --target namer -j "$(nproc)"
 source scripts/wine-env.sh
-exec wine build/win64/src/app/namer.exe "$@"
+# A Chinese locale for Wine: its edit boxes find no fallback font for Chinese text in other locales.
+LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 exec wine build/win64/src/app/namer.exe "$@"

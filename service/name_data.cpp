@@ -11,6 +11,7 @@
 namespace namer::service {
 namespace {
 
+
 constexpr std::string_view element_names[] = {u8"金", u8"木", u8"水", u8"火", u8"土"};
 
 [[noreturn]] void malformed(std::string_view table, std::string_view line) {
@@ -153,8 +154,9 @@ void NameData::read_pool(std::string_view table) {
             malformed("name pool", line.text);
         entry.lean = lean == "m" ? Lean::male : lean == "f" ? Lean::female : Lean::neutral;
         entry.element = entry.hanzi->element;
-        // A blocked character keeps its meaning for the meaning page but is never proposed.
-        const bool usable = !is_blocked(code);
+        // A blocked character keeps its meaning for the meaning page but is never proposed; nor is one beyond
+        // GB2312, whose reading the client's pinyin column cannot show.
+        const bool usable = !is_blocked(code) && is_gb2312_text(std::string(entry.gbk, 2));
         entry.formal = usable && use.find('f') != use.npos;
         entry.doubled_formal = usable && use.find('d') != use.npos;
         entry.pet = usable && use.find('p') != use.npos;
@@ -309,6 +311,17 @@ const Hanzi* NameData::hanzi(char32_t code) const {
 const PoolCharacter* NameData::pool_character(char32_t code) const {
     const auto found = pool_index_.find(code);
     return found == pool_index_.end() ? nullptr : &pool_[found->second];
+}
+
+bool is_gb2312_text(const std::string& gbk) {
+    if (gbk.empty() || gbk.size() % 2 != 0)
+        return false;
+    for (std::size_t i = 0; i < gbk.size(); i += 2) {
+        const auto lead = static_cast<unsigned char>(gbk[i]), trail = static_cast<unsigned char>(gbk[i + 1]);
+        if (lead < 0xB0 || lead > 0xF7 || trail < 0xA1 || trail > 0xFE)
+            return false;
+    }
+    return true;
 }
 
 const SurnameEntry* NameData::surname(std::u32string_view chars) const {

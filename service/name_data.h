@@ -55,6 +55,10 @@ struct PoolCharacter {
 
 enum class SurnameKind { common, rare, obscure };
 
+// True when every character of the GBK text lies in the GB2312 hanzi area (lead 0xB0-0xF7, trail 0xA1-0xFE),
+// the characters whose reading the client's pinyin column shows.
+bool is_gb2312_text(const std::string& gbk);
+
 struct SurnameEntry {
     std::string text; // UTF-8
     std::string gbk;

@@ -278,7 +278,9 @@ std::vector<ProposedName> NameGenerator::novel_names(NovelLength length, bool co
         // A rare surname that is also a typical given-name character (文, 秋) would read as a given name.
         const PoolCharacter* as_given = entry.chars.size() == 1 ? data_.pool_character(entry.chars[0]) : nullptr;
         const bool reads_as_given = entry.kind == SurnameKind::rare && as_given && as_given->core;
-        if (entry.kind == wanted && pleasant && !reads_as_given) {
+        // The client's pinyin column reads GB2312 characters only.
+        const bool readable = is_gb2312_text(entry.gbk);
+        if (entry.kind == wanted && pleasant && !reads_as_given && readable) {
             surnames.push_back(&entry);
             has_single = has_single || entry.chars.size() == 1;
         }

@@ -12,9 +12,17 @@ namespace namer {
 
 void skin_main_window() { platform().windows->set_control_skin(3); }
 
-HandlerTable program_handlers() {
+HandlerTable program_handlers(std::function<void()> before_request) {
     namespace n = handler_names;
     HandlerTable table;
+    auto request = [before_request](void (*handler)()) -> Handler {
+        if (!before_request)
+            return handler;
+        return [before_request, handler] {
+            before_request();
+            handler();
+        };
+    };
     table.bind(n::skin_main_window, skin_main_window);
     table.bind(n::end_on_main_close, end_on_main_close);
     table.bind(n::open_promotion_pages, open_promotion_pages);
@@ -22,13 +30,13 @@ HandlerTable program_handlers() {
     table.bind(n::back_from_meaning, back_from_meaning);
     table.bind(n::fill_result_list, fill_result_list);
     table.bind(n::fill_meaning_text, fill_meaning_text);
-    table.bind(n::row_meaning_lookup, row_meaning_lookup);
-    table.bind(n::query_free_naming, query_free_naming);
-    table.bind(n::query_reduplicated, query_reduplicated);
-    table.bind(n::query_five_elements, query_five_elements);
-    table.bind(n::query_nickname, query_nickname);
-    table.bind(n::query_novel_names, query_novel_names);
-    table.bind(n::query_meaning, query_meaning);
+    table.bind(n::row_meaning_lookup, request(row_meaning_lookup));
+    table.bind(n::query_free_naming, request(query_free_naming));
+    table.bind(n::query_reduplicated, request(query_reduplicated));
+    table.bind(n::query_five_elements, request(query_five_elements));
+    table.bind(n::query_nickname, request(query_nickname));
+    table.bind(n::query_novel_names, request(query_novel_names));
+    table.bind(n::query_meaning, request(query_meaning));
     return table;
 }
 

@@ -167,3 +167,31 @@ TEST_F(ProgramTest, ClosingTheMainWindowDuringARequestEndsAtOnce) {
     EXPECT_THROW(windows.click(W::MainWindow, "按钮_免费起名"), ProgramEnded);
     EXPECT_FALSE(windows.is_open(W::ResultWindow));
 }
+
+TEST(ProgramHandlers, TheHookRunsBeforeEveryRequestAndNothingElse) {
+    int hooks = 0;
+    const HandlerTable table = program_handlers([&] { ++hooks; });
+    FakeWindows windows;
+    FakeTasks tasks;
+    RecordingInternet net;
+    PlatformScope scope{Platform{&net, &tasks, &windows, nullptr}};
+    release_program_state();
+    create_state_objects();
+    windows.open_window(W::MainWindow);
+    windows.open_window(W::ResultWindow);
+    for (const char* name : {"query_free_naming", "query_reduplicated", "query_five_elements", "query_nickname",
+                             "query_novel_names", "query_meaning", "row_meaning_lookup"}) {
+        SCOPED_TRACE(name);
+        const int before = hooks;
+        const std::size_t calls = net.calls.size();
+        table.run(name);
+        EXPECT_EQ(hooks, before + 1);
+        EXPECT_GT(net.calls.size(), calls);
+        windows.open_window(W::MainWindow);
+        windows.open_window(W::ResultWindow);
+    }
+    table.run("skin_main_window");
+    table.run("fill_result_list");
+    EXPECT_EQ(hooks, 7);
+    release_program_state();
+}

@@ -42,6 +42,7 @@ void expect_sound_list(const std::vector<ProposedName>& names, const Surname& su
         for (const PoolCharacter* entry : given) {
             ASSERT_NE(entry, nullptr);
             EXPECT_FALSE(embedded_data().is_blocked(entry->hanzi->code));
+            EXPECT_TRUE(is_gb2312_text(std::string(entry->gbk, 2))) << "the client shows no pinyin for it";
             EXPECT_EQ(surname.chars.find(entry->hanzi->code), std::u32string::npos);
         }
         const NameSound sound = name_sound(surname, given);
@@ -197,6 +198,7 @@ TEST(NameGenerator, NovelNamesFollowLengthSurnameKindAndGenderOrder) {
         bool compound = false;
         for (std::size_t i = 0; i < names.size(); ++i) {
             const ProposedName& name = names[i];
+            EXPECT_TRUE(is_gb2312_text(name.gbk)) << name.full() << ": the client shows no pinyin for it";
             SCOPED_TRACE(name.full());
             EXPECT_TRUE(seen.insert(name.full()).second);
             const SurnameEntry* entry = embedded_data().surname(code_points(name.surname()));
