@@ -34,6 +34,8 @@ public:
     virtual void set_cell(WindowId window, const ControlName& list, int row, int column, const Text& text) = 0;
     // Caret to the end, scrolled into view, text inserted there without undo.
     virtual void append_to_edit_box(WindowId window, const ControlName& edit, const Text& text) = 0;
+    // Puts the caret of an edit box before its first character and scrolls its start into view.
+    virtual void scroll_to_start(WindowId window, const ControlName& edit) = 0;
     // Selects a page of a tab control, clamped to the pages that exist. Runs no program code.
     virtual void set_current_page(WindowId window, const ControlName& tab, int index) = 0;
 

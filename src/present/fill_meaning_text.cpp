@@ -38,6 +38,8 @@ void fill_meaning_text() {
         const Text lines = replace_all(group_text(match, page, 1), line_break_tag, line_break);
         windows->append_to_edit_box(WindowId::MeaningWindow, explanation_box, replace_all(lines, "<", separator));
     }
+    // Each paragraph was appended with the caret scrolled to it; the reader starts at the name, not the last section.
+    windows->scroll_to_start(WindowId::MeaningWindow, explanation_box);
 }
 
 } // namespace namer

@@ -53,6 +53,8 @@ public:
     int skin_style = 0;
     // Whether the pointer shows the busy cursor.
     bool busy = false;
+    // Edit boxes scrolled back to their start, in order.
+    std::vector<ControlName> scrolled_to_start;
 
     // What happened, in order: "open Main", "activate Main", "created Main", "show Main", "destroy-request Main",
     // "destroyed Main", "skin 3", "loop ended", "end 0".
@@ -101,6 +103,10 @@ public:
     int run_message_loop() override;
     void set_control_skin(int style) override;
     void set_busy(bool on) override { busy = on; }
+    void scroll_to_start(WindowId window, const ControlName& edit) override {
+        if (is_open(window))
+            scrolled_to_start.push_back(edit);
+    }
 
 private:
     void run_event(WindowId id, const ControlName& source, WindowEvent event);

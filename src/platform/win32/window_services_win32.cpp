@@ -343,6 +343,14 @@ void Win32WindowServices::append_to_edit_box(WindowId id, const ControlName& edi
     SendMessageW(box, EM_SCROLLCARET, 0, 0);
 }
 
+void Win32WindowServices::scroll_to_start(WindowId id, const ControlName& edit) {
+    HWND box = control_of_kind(id, edit, ControlKind::EditBox);
+    if (!box)
+        return;
+    SendMessageW(box, EM_SETSEL, 0, 0);
+    SendMessageW(box, EM_SCROLLCARET, 0, 0);
+}
+
 void Win32WindowServices::check_option(LiveWindow& window, int index) {
     const ControlName& group = window.control_definition(index).container;
     for (std::size_t i = 0; i < window.controls.size(); ++i) {

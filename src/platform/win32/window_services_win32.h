@@ -44,6 +44,7 @@ public:
     int run_message_loop() override;
     void set_control_skin(int style) override;
     void set_busy(bool busy) override;
+    void scroll_to_start(WindowId window, const ControlName& edit) override;
 
     // The handles of an open window and of its controls; null when the window is not open or has no such control.
     HWND window_handle(WindowId window) const;

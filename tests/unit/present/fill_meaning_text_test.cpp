@@ -60,6 +60,12 @@ TEST_F(FillMeaningText, AppendsEachParagraphWithItsLineBreaksAndSeparators) {
     }
 }
 
+TEST_F(FillMeaningText, TheReaderStartsAtTheFirstParagraph) {
+    state().meaning_page_list = "<p id=\"m1\">one</p><p id=\"m2\">two</p>";
+    open_and_read();
+    EXPECT_EQ(windows.scrolled_to_start, std::vector<ControlName>{box});
+}
+
 TEST_F(FillMeaningText, PrefersTheMainWindowPageEvenWithoutParagraphs) {
     struct Case {
         const char* what;
