@@ -325,6 +325,23 @@ TEST(ProgramFile, CarriesItsIconAndVersion) {
     EXPECT_EQ(std::wstring(name), main_caption);
 }
 
+// The second copy asks for pet names, expects its 20 rows, goes back and ends with Esc.
+void pet_names_then_end(ProgramProcess& process, HWND main_hwnd, const char* why_no_rows) {
+    RemoteWindow main_window(process.handle(), main_hwnd, WindowId::MainWindow);
+    main_window.click_page(tabs, 3);
+    ASSERT_TRUE(wait_until([&] { return main_window.is_visible("按钮_小名起名"); }, 5000));
+    main_window.click("按钮_小名起名");
+    HWND result_hwnd = process.wait_for_only_window(result_caption, window_limit_ms);
+    ASSERT_NE(result_hwnd, nullptr);
+    RemoteWindow result(process.handle(), result_hwnd, WindowId::ResultWindow);
+    EXPECT_EQ(result.row_count(list), 20) << why_no_rows;
+    result.press_key(VK_ESCAPE);
+    HWND back = process.wait_for_only_window(main_caption, window_limit_ms);
+    ASSERT_NE(back, nullptr);
+    RemoteWindow(process.handle(), back, WindowId::MainWindow).press_key(VK_ESCAPE);
+    EXPECT_EQ(process.wait_for_exit(exit_limit_ms), std::optional<DWORD>(0));
+}
+
 // A second copy of the program finds the service port taken by the first and is answered by it.
 TEST_F(ProgramStart, SecondInstanceIsServedToo) {
     RemoteWindow first = only_window(main_caption, WindowId::MainWindow);
@@ -333,20 +350,7 @@ TEST_F(ProgramStart, SecondInstanceIsServedToo) {
     ASSERT_TRUE(second_process.started());
     HWND second_hwnd = second_process.wait_for_only_window(main_caption, window_limit_ms);
     ASSERT_NE(second_hwnd, nullptr);
-    RemoteWindow second(second_process.handle(), second_hwnd, WindowId::MainWindow);
-
-    second.click_page(tabs, 3);
-    ASSERT_TRUE(wait_until([&] { return second.is_visible("按钮_小名起名"); }, 5000));
-    second.click("按钮_小名起名");
-    HWND result_hwnd = second_process.wait_for_only_window(result_caption, window_limit_ms);
-    ASSERT_NE(result_hwnd, nullptr);
-    RemoteWindow result(second_process.handle(), result_hwnd, WindowId::ResultWindow);
-    EXPECT_EQ(result.row_count(list), 20);
-    result.press_key(VK_ESCAPE);
-    HWND back = second_process.wait_for_only_window(main_caption, window_limit_ms);
-    ASSERT_NE(back, nullptr);
-    RemoteWindow(second_process.handle(), back, WindowId::MainWindow).press_key(VK_ESCAPE);
-    EXPECT_EQ(second_process.wait_for_exit(exit_limit_ms), std::optional<DWORD>(0));
+    pet_names_then_end(second_process, second_hwnd, "the first copy's service did not answer");
     end_with_escape(first);
 }
 
@@ -360,19 +364,7 @@ TEST_F(ProgramStart, SecondInstanceIsServedAfterTheFirstHasEnded) {
     ASSERT_NE(second_hwnd, nullptr);
     end_with_escape(first);
 
-    RemoteWindow second(second_process.handle(), second_hwnd, WindowId::MainWindow);
-    second.click_page(tabs, 3);
-    ASSERT_TRUE(wait_until([&] { return second.is_visible("按钮_小名起名"); }, 5000));
-    second.click("按钮_小名起名");
-    HWND result_hwnd = second_process.wait_for_only_window(result_caption, window_limit_ms);
-    ASSERT_NE(result_hwnd, nullptr);
-    RemoteWindow result(second_process.handle(), result_hwnd, WindowId::ResultWindow);
-    EXPECT_EQ(result.row_count(list), 20) << "no names: the service went with the copy that had started it";
-    result.press_key(VK_ESCAPE);
-    HWND back = second_process.wait_for_only_window(main_caption, window_limit_ms);
-    ASSERT_NE(back, nullptr);
-    RemoteWindow(second_process.handle(), back, WindowId::MainWindow).press_key(VK_ESCAPE);
-    EXPECT_EQ(second_process.wait_for_exit(exit_limit_ms), std::optional<DWORD>(0));
+    pet_names_then_end(second_process, second_hwnd, "no names: the service went with the copy that had started it");
 }
 
 } // namespace
